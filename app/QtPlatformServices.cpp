@@ -1,0 +1,76 @@
+#include "QtPlatformServices.h"
+
+#include "ProgramRecords.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+MessageResult QtPlatformServices::showMessage(const MessageRequest& request) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(request.title.isEmpty() ? programTitle : request.title);
+    box.setText(request.text);
+    switch (request.icon) {
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MessageIcon::None:
+        break;
+    }
+    if (request.buttons == MessageButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageResult::Yes;
+    case QMessageBox::No:
+        return MessageResult::No;
+    case QMessageBox::Cancel:
+        return MessageResult::Cancel;
+    default:
+        return request.buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel : MessageResult::Ok;
+    }
+}
+
+void QtPlatformServices::beep() {
+    QApplication::beep();
+}
+
+void QtPlatformServices::openHelp(const QString& helpFile) {
+    if (!QFileInfo::exists(helpFile)) {
+        showMessage({QStringLiteral("The help file %1 cannot be found.").arg(helpFile), QString(),
+                     MessageButtons::Ok, MessageIcon::Information});
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+}
+
+void QtPlatformServices::endProgram() {
+    // Leaving the event loop ends the run; the program object then takes its windows down.
+    QCoreApplication::exit(0);
+}
+
+QSizeF QtPlatformServices::screenSizeTwips() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    const TwipsScale scale = TwipsScale::forScreen(screen);
+    const QSize pixels = screen->size();
+    return {scale.toTwips(pixels.width()), scale.toTwips(pixels.height())};
+}
+
+QString QtPlatformServices::executablePath() const {
+    return QCoreApplication::applicationFilePath();
+}

@@ -1,0 +1,18 @@
+#include "DisplayCheck.h"
+#include "QtPlatformServices.h"
+#include "ValmoraProgram.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    exitCleanlyWithoutDisplay("valmora");
+    QApplication application(argc, argv);
+    restoreQtMessages();
+    QApplication::setApplicationName(QStringLiteral("Valmora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.valmora.Valmora"));
+
+    QtPlatformServices services;
+    ValmoraProgram program(services);
+    program.start();
+    return QApplication::exec();
+}

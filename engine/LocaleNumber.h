@@ -1,0 +1,16 @@
+#pragma once
+
+#include "NumberLocale.h"
+
+#include <optional>
+#include <string_view>
+
+// The locale's number conversion, used to read shown cell texts back and to test editor
+// input: optional blanks around, an optional sign, digits, the locale's group separator
+// between digits of the integer part (laxly placed: "1,5" is a number in an English
+// locale), optionally the decimal separator and more digits, at least one digit in all, and
+// optionally an exponent (E or e, optional sign, digits). Anything else, or a magnitude
+// beyond the double range, gives nullopt.
+std::optional<double> readLocaleNumber(std::string_view text, const NumberLocale& locale);
+
+bool isLocaleNumber(std::string_view text, const NumberLocale& locale);

@@ -1,0 +1,108 @@
+#include "NumberFormats.h"
+
+#include "ValuationFailure.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string_view>
+
+namespace {
+
+// Room for the 309 integer digits of the largest double, a sign, a point and decimals.
+using FixedBuffer = std::array<char, 330>;
+
+std::string_view toFixed(FixedBuffer& buffer, double value, int decimals) {
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, decimals);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+// A tie at `decimals` has at most decimals + 1 binary fraction digits; then the text with
+// one decimal more is exact, and it is a tie when that decimal is 5.
+bool isExactTie(double value, int decimals) {
+    const double scaled = std::ldexp(value, decimals + 1);
+    if (scaled != std::trunc(scaled))
+        return false;
+    FixedBuffer buffer;
+    return toFixed(buffer, value, decimals + 1).back() == '5';
+}
+
+// The rounded digits "[-]ddd[.dd]". std::to_chars rounds exact ties to even; such a tie is
+// moved one step away from zero first so that it rounds away from zero.
+std::string_view roundedDigits(FixedBuffer& buffer, double value, int decimals) {
+    if (!std::isfinite(value))
+        throw ValuationFailure("number cannot be formatted");
+    if (isExactTie(value, decimals))
+        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+    std::string_view digits = toFixed(buffer, value, decimals);
+    if (digits.front() == '-' && digits.find_first_of("123456789") == std::string_view::npos)
+        digits.remove_prefix(1);
+    return digits;
+}
+
+// Writes "[-]ddd[.dd]" with the locale's separators, grouping the integer digits by three.
+void appendLocalized(std::string& out, std::string_view digits, bool grouped,
+                     const NumberLocale& locale) {
+    if (digits.front() == '-') {
+        out += '-';
+        digits.remove_prefix(1);
+    }
+    const auto point = digits.find('.');
+    std::string_view whole = digits.substr(0, point);
+    if (grouped) {
+        std::size_t chunk = whole.size() % 3 == 0 ? 3 : whole.size() % 3;
+        out.append(whole.substr(0, chunk));
+        for (whole.remove_prefix(chunk); !whole.empty(); whole.remove_prefix(3)) {
+            out += locale.groupSeparator;
+            out.append(whole.substr(0, 3));
+        }
+    } else {
+        out.append(whole);
+    }
+    if (point != std::string_view::npos) {
+        out += locale.decimalSeparator;
+        out.append(digits.substr(point + 1));
+    }
+}
+
+} // namespace
+
+void appendStandard(std::string& out, double value, const NumberLocale& locale) {
+    FixedBuffer buffer;
+    appendLocalized(out, roundedDigits(buffer, value, 2), true, locale);
+}
+
+std::string formatStandard(double value, const NumberLocale& locale) {
+    std::string text;
+    appendStandard(text, value, locale);
+    return text;
+}
+
+void appendWholeGrouped(std::string& out, double value, const NumberLocale& locale) {
+    FixedBuffer buffer;
+    appendLocalized(out, roundedDigits(buffer, value, 0), true, locale);
+}
+
+std::string formatWholeGrouped(double value, const NumberLocale& locale) {
+    std::string text;
+    appendWholeGrouped(text, value, locale);
+    return text;
+}
+
+std::string formatConversionFigure(double value, const NumberLocale& locale) {
+    FixedBuffer buffer;
+    std::string_view digits = roundedDigits(buffer, value, 3);
+    if (digits.back() == '0')
+        digits.remove_suffix(1);
+    std::string text;
+    appendLocalized(text, digits, false, locale);
+    return text;
+}
+
+std::string formatWholeNumber(long long value) {
+    std::array<char, 24> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}

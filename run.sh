@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Valmora and starts it.
+source "$(dirname "$0")/scripts/common.sh"
+install_missing_packages "${valmora_packages[@]}"
+build_valmora
+exec "$VALMORA_BUILD/app/valmora" "$@"

@@ -1,0 +1,151 @@
+#include "CommandButtons.h"
+
+#include "DetailTableView.h"
+#include "EditorControl.h"
+#include "Fonts.h"
+#include "GridControl.h"
+#include "HoverLabel.h"
+#include "LeadingNumber.h"
+#include "ListControl.h"
+#include "PictureButton.h"
+#include "PlatformServices.h"
+#include "Valkubeform.h"
+#include "ValuationFailure.h"
+#include "ValuationState.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+
+namespace {
+
+constexpr double hintPadding = 84; // twips beside the hint text
+
+// The text the step commands write back: as few digits as show the sum, always with a
+// period, so that the computation reads back exactly what the cell shows.
+QString numberText(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+// The cell's value by the leading-number rule; a text that cannot be read counts as no step.
+bool readCell(const QString& text, double& value) {
+    try {
+        value = readLeadingNumber(text.toStdString());
+        return true;
+    } catch (const ValuationFailure&) {
+        return false;
+    }
+}
+
+} // namespace
+
+CommandButtons::CommandButtons(Valkubeform& form) : form_(form) {
+    for (int element = Clear; element <= Help; ++element) {
+        PictureButton& button = form_.Thebutton(element);
+        QObject::connect(&button, &PictureButton::pressed, &form_, [this](int i) { press(i); });
+        QObject::connect(&button, &PictureButton::moved, &form_, [this](int i) { move(i); });
+        QObject::connect(&button, &PictureButton::released, &form_, [this](int i) { release(i); });
+    }
+}
+
+QString CommandButtons::hintText(int element) {
+    static const char* const hints[] = {"Clear", "Detail", "Close", "Up +1", "Down -1", "Help"};
+    return QString::fromLatin1(hints[element]);
+}
+
+void CommandButtons::press(int element) {
+    form_.Thebutton(element).setPicture(form_.Thebutton(element + 20).picture());
+}
+
+void CommandButtons::move(int element) {
+    const QString hint = hintText(element);
+    HoverLabel& box = form_.Yellowbox();
+    if (box.text() == hint)
+        return; // moving within one button must not redraw the hint
+    box.setText(hint);
+    const double textWidth = form_.scale().toTwips(QFontMetricsF(worksheetFont()).horizontalAdvance(hint));
+    form_.setHintGeometry(form_.buttonRect(element).left, textWidth + hintPadding);
+}
+
+void CommandButtons::release(int element) {
+    form_.Thebutton(element).setPicture(form_.Thebutton(element + 10).picture());
+    QCoreApplication::processEvents(); // the raised picture shows before the command runs
+
+    switch (element) {
+    case Clear:
+        clearWorksheet();
+        break;
+    case Detail:
+        if (form_.Detailgrid().isVisible())
+            form_.Detailgrid().hide();
+        else
+            form_.detailTableView().fillDetailTable();
+        break;
+    case Close: {
+        const MessageResult answer = form_.context().services.showMessage(
+            {QStringLiteral("Are you sure you want to exit the system?"), QStringLiteral("Exit"),
+             MessageButtons::YesNoCancel, MessageIcon::Question});
+        if (answer == MessageResult::Yes)
+            form_.context().services.endProgram();
+        break;
+    }
+    case Up:
+        stepCurrentCell(+1);
+        break;
+    case Down:
+        stepCurrentCell(-1);
+        break;
+    case Help:
+        form_.requestHelp();
+        break;
+    default:
+        break;
+    }
+}
+
+// Up +1 and Down -1 change the grid cell only; the editor keeps its text.
+void CommandButtons::stepCurrentCell(double step) {
+    GridControl& grid = form_.Thegrid();
+    PlatformServices& services = form_.context().services;
+    double value = 0;
+    if (readCell(grid.text(), value)) {
+        const int row = grid.row();
+        const bool mayGoNegative = row == 1 || row == 3;
+        if (step > 0 || mayGoNegative || value >= 1)
+            grid.setText(numberText(value + step));
+        else
+            services.beep();
+    }
+    double shown = 0;
+    if (step < 0 && readCell(grid.text(), shown) && shown < 0)
+        services.beep();
+    form_.computeValuation();
+}
+
+void CommandButtons::clearWorksheet() {
+    form_.Detailgrid().hide();
+    form_.menuEntry(QStringLiteral("yieldtodividends"))->setEnabled(true);
+    // May run the edit check, and a computation on the old figures; the steps below wipe it.
+    form_.Entry().setText(QString());
+    form_.commentbox().setText(QString());
+    ValuationState& state = form_.context().valuation;
+    state.theoreticValue = 0;
+    state.yieldPercent = 0;
+    state.termYears = 0;
+    state.earnings = 0;
+    state.growthPercent = 0;
+    state.dividends = 0;
+    form_.Valuebox().setText(QString());
+    GridControl& grid = form_.Thegrid();
+    grid.setColumn(1);
+    for (int row = 1; row <= 5; ++row) {
+        grid.setRow(row);
+        grid.setText(QString());
+    }
+    form_.Yieldlist().clearSelectedPosition();
+    grid.setColumn(1);
+    grid.setRow(1);
+    form_.selectCell(1, 1);
+    form_.Entry().setFocus();
+}

@@ -1,0 +1,129 @@
+#include "ParameterEditing.h"
+
+#include "GridControl.h"
+#include "LocaleNumber.h"
+#include "PlatformServices.h"
+#include "ProgramRecords.h"
+#include "Valkubeform.h"
+#include "ValuationState.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace {
+
+constexpr int enterCode = 13;
+constexpr int backspaceCode = 8;
+constexpr int commaCode = 44;
+constexpr int minusCode = 45;
+constexpr int periodCode = 46;
+constexpr int upKey = 38;
+constexpr int downKey = 40;
+constexpr int printKey = 44;
+constexpr int deleteKey = 46;
+
+constexpr int firstRow = 1;
+constexpr int lastRow = 5;
+
+} // namespace
+
+ParameterEditing::ParameterEditing(Valkubeform& form) : form_(form) {
+    form_.Entry().setReactions(this);
+}
+
+void ParameterEditing::cellEntered() {
+    QCoreApplication::processEvents();
+    GridControl& grid = form_.Thegrid();
+    if (grid.column() == 0) {
+        grid.setColumn(1);
+        return;
+    }
+    form_.Detailgrid().hide();
+    EditorControl& editor = form_.Entry();
+    editor.setText(grid.text());
+    // A zero is shown in the cell but not offered for editing: the first key replaces it.
+    if (editor.text() == QLatin1String("0"))
+        editor.setText(QString());
+    form_.selectCell(grid.row(), grid.column());
+    form_.refocusEditor();
+}
+
+void ParameterEditing::changed() {
+    const QString text = form_.Entry().text();
+    const QString trimmed = text.trimmed();
+    if (!trimmed.isEmpty()) {
+        const bool partial = trimmed == QLatin1String(".") || trimmed == QLatin1String("-") ||
+                             trimmed == QLatin1String(",");
+        if (!partial && !isLocaleNumber(trimmed.toStdString(), form_.context().locale)) {
+            form_.context().services.showMessage({QStringLiteral("Invalid entry"), programTitle,
+                                                  MessageButtons::Ok, MessageIcon::None});
+            return;
+        }
+        form_.Thegrid().setText(text);
+    }
+    if (form_.Holdcalc() != 1)
+        form_.computeValuation();
+}
+
+void ParameterEditing::keyPress(int& charCode) {
+    if (charCode == enterCode) {
+        form_.setHoldcalc(1);
+        charCode = 0;
+        const int row = form_.Thegrid().row();
+        moveToRow(row >= lastRow ? firstRow : row + 1);
+        return;
+    }
+    if (charCode < '0' || charCode > '9') {
+        const int row = form_.Thegrid().row();
+        const bool signAllowed = row == 1 || row == 3;
+        const bool passes = charCode == backspaceCode || charCode == periodCode || charCode == commaCode ||
+                            (signAllowed && charCode == minusCode);
+        if (!passes)
+            charCode = 0;
+        return;
+    }
+    form_.setHoldcalc(0);
+}
+
+void ParameterEditing::keyDown(int& keyCode) {
+    const int row = form_.Thegrid().row();
+    if (keyCode == downKey) {
+        form_.setHoldcalc(1);
+        keyCode = 0;
+        moveToRow(row >= lastRow ? firstRow : row + 1);
+    } else if (keyCode == upKey) {
+        form_.setHoldcalc(1);
+        keyCode = 0;
+        moveToRow(row <= firstRow ? lastRow : row - 1);
+    } else if (keyCode == deleteKey || keyCode == printKey) {
+        // The editor then deletes as usual; its own change runs the edit check.
+        form_.Thegrid().setText(QString());
+    }
+}
+
+void ParameterEditing::keyUp(int /*keyCode*/) {
+    if (form_.context().valuation.earnings > 0)
+        form_.computeValuation();
+}
+
+void ParameterEditing::convertMenuOpened() {
+    QAction* toEarnings = form_.menuEntry(QStringLiteral("PEtoearnings"));
+    QAction* toDividends = form_.menuEntry(QStringLiteral("yieldtodividends"));
+    toEarnings->setEnabled(false);
+    toDividends->setEnabled(false);
+    const int row = form_.Thegrid().row();
+    if (row == 1)
+        toEarnings->setEnabled(true);
+    else if (row == 2)
+        toDividends->setEnabled(true);
+}
+
+// Enter and the arrow keys: the editor keeps the text of the row it came from, wholly
+// selected, so the first key typed replaces it and lands in the new row.
+void ParameterEditing::moveToRow(int row) {
+    form_.Thegrid().setRow(row);
+    form_.selectCell(row, 1);
+    form_.refocusEditor();
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,358 @@
+#include "Valkubeform.h"
+
+#include "CommandButtons.h"
+#include "DetailTableView.h"
+#include "DrawingStrip.h"
+#include "EditorControl.h"
+#include "Fonts.h"
+#include "GridControl.h"
+#include "HoverLabel.h"
+#include "HoverSurface.h"
+#include "ListControl.h"
+#include "PadControl.h"
+#include "ParameterEditing.h"
+#include "PictureButton.h"
+#include "PlatformServices.h"
+#include "ProgramRecords.h"
+#include "ValuationSheet.h"
+#include "WorksheetLayout.h"
+#include "YieldPicking.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const TwipsRect& rect, const TwipsScale& scale,
+                  const QString& caption, bool bordered, bool centred) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    placeTwips(*label, rect, scale);
+    label->setFont(worksheetFont());
+    label->setAutoFillBackground(true);
+    if (bordered) {
+        label->setFrameShape(QFrame::Box);
+        label->setLineWidth(1);
+    }
+    label->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void setColours(QWidget& widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+// The value grid as the computation sees it: reading a cell never moves the current cell.
+class Valkubeform::Sheet : public ValuationSheet {
+public:
+    explicit Sheet(Valkubeform& form) : form_(form) {}
+    void hideDetailTable() override { form_.detailGrid_->hide(); }
+    std::string parameterText(int row) const override {
+        return form_.parameterGrid_->cellText(row, 1).toStdString();
+    }
+    void setCurrentColumn(int column) override { form_.parameterGrid_->setColumn(column); }
+    void setValueText(std::string_view text) override {
+        form_.valueBox_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+
+private:
+    Valkubeform& form_;
+};
+
+Valkubeform::Valkubeform(WorksheetContext context, QWidget* parent)
+    : QMainWindow(parent), context_(context), scale_(TwipsScale::forScreen(nullptr)),
+      sheet_(std::make_unique<Sheet>(*this)) {
+    setObjectName(QStringLiteral("Valkubeform"));
+    setWindowTitle(QStringLiteral("Valmora"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/valmora.svg")));
+    setFont(worksheetFont());
+
+    createControls();
+    createMenus();
+    setTabOrder();
+
+    parameterEditing_ = std::make_unique<ParameterEditing>(*this);
+    commandButtons_ = std::make_unique<CommandButtons>(*this);
+    yieldPicking_ = std::make_unique<YieldPicking>(*this);
+    detailTableView_ = std::make_unique<DetailTableView>(*this);
+    connectReactions();
+
+    const TwipsRect& designed = WorksheetLayout::clientArea;
+    outerRect_ = designed;
+    resize(scale_.toPixels(designed.width), scale_.toPixels(designed.height) + menuBar()->sizeHint().height());
+}
+
+Valkubeform::~Valkubeform() = default;
+
+void Valkubeform::createControls() {
+    surface_ = new HoverSurface(this);
+    surface_->setObjectName(QStringLiteral("surface"));
+    surface_->setAutoFillBackground(true);
+    setColours(*surface_, WorksheetLayout::lightGrey, palette().color(QPalette::WindowText));
+    setCentralWidget(surface_);
+
+    // Creation order is stacking order: later windowed controls lie above earlier ones.
+    // Labels are created first so that the grids and boxes cover them where they overlap.
+    createLabels();
+    yieldList_ = new ListControl(scale_, surface_);
+    yieldList_->setObjectName(QStringLiteral("Yieldlist"));
+    placeTwips(*yieldList_, WorksheetLayout::yieldList, scale_);
+    yieldList_->setFont(worksheetFont(8.25, true));
+    createScalesAndPad();
+    createEditor();
+    createGrids();
+    createButtons();
+    // The labels drawn on the surface itself lie beneath every windowed control.
+    for (QLabel* label : {valueCaption_, growthCaption_, termCaption_, yieldCaption_, commentBox_,
+                          warningBox_, static_cast<QLabel*>(hintBox_), valueBox_})
+        label->lower();
+}
+
+void Valkubeform::createLabels() {
+    using namespace WorksheetLayout;
+    const QColor windowText = palette().color(QPalette::WindowText);
+    const QColor white = palette().color(QPalette::Base);
+
+    termCaption_ = makeLabel(surface_, "Label3", termCaption, scale_, " Term (Years)", true, true);
+    setColours(*termCaption_, white, windowText);
+    hintBox_ = new HoverLabel(surface_);
+    hintBox_->setObjectName(QStringLiteral("Yellowbox"));
+    hintRect_ = hintBox;
+    placeTwips(*hintBox_, hintBox, scale_);
+    hintBox_->setFont(worksheetFont());
+    hintBox_->setAutoFillBackground(true);
+    setColours(*hintBox_, lightYellow, windowText);
+    valueBox_ = makeLabel(surface_, "Valuebox", valueBox, scale_, "Label3", true, true);
+    valueBox_->setFont(worksheetFont(9.75, true));
+    setColours(*valueBox_, lightGrey, windowText);
+    warningBox_ = makeLabel(surface_, "Warningbox", warningBox, scale_, "", false, false);
+    warningBox_->setWordWrap(true);
+    setColours(*warningBox_, lightGrey, windowText);
+    growthCaption_ = makeLabel(surface_, "Label2", growthCaption, scale_, " Growth %", true, true);
+    setColours(*growthCaption_, white, windowText);
+    valueCaption_ = makeLabel(surface_, "Label1", valueCaption, scale_, "Theoretic Stock Value:", false, false);
+    setColours(*valueCaption_, white, windowText);
+    commentBox_ = makeLabel(surface_, "commentbox", commentBox, scale_, "", false, false);
+    commentBox_->setWordWrap(true);
+    setColours(*commentBox_, white, Qt::black);
+    yieldCaption_ = makeLabel(surface_, "Thelabel0", yieldCaption, scale_, "Target Yield:", false, false);
+    setColours(*yieldCaption_, white, Qt::black);
+}
+
+void Valkubeform::createScalesAndPad() {
+    using namespace WorksheetLayout;
+    const QColor windowText = palette().color(QPalette::WindowText);
+
+    termScale_ = new DrawingStrip(scale_, surface_);
+    termScale_->setObjectName(QStringLiteral("Picture3"));
+    placeTwips(*termScale_, termScale, scale_);
+    growthScale_ = new DrawingStrip(scale_, surface_);
+    growthScale_->setObjectName(QStringLiteral("Picture2"));
+    placeTwips(*growthScale_, growthScale, scale_);
+    for (DrawingStrip* strip : {termScale_, growthScale_}) {
+        strip->setFont(worksheetFont());
+        setColours(*strip, lightGrey, windowText);
+        strip->setFocusPolicy(Qt::StrongFocus);
+    }
+
+    pad_ = new PadControl(scale_, surface_);
+    pad_->setObjectName(QStringLiteral("Picture1"));
+    placeTwips(*pad_, pad, scale_);
+    pad_->setFont(worksheetFont());
+    pad_->setVerticalLineX(verticalLineX);
+    pad_->setHorizontalLineY(horizontalLineY);
+    pad_->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Valkubeform::createEditor() {
+    editor_ = new EditorControl(scale_, surface_);
+    editor_->setObjectName(QStringLiteral("Entry0"));
+    placeTwips(*editor_, WorksheetLayout::editor, scale_);
+    editor_->setFrame(false);
+    setColours(*editor_, WorksheetLayout::lightYellow, Qt::black);
+}
+
+void Valkubeform::createGrids() {
+    detailGrid_ = new GridControl(5, 5, 1, 0, scale_, surface_);
+    detailGrid_->setObjectName(QStringLiteral("Detailgrid"));
+    placeTwips(*detailGrid_, WorksheetLayout::detailGrid, scale_);
+    detailGrid_->setFont(worksheetFont(8.25, true));
+
+    parameterGrid_ = new GridControl(6, 2, 1, 1, scale_, surface_);
+    parameterGrid_->setObjectName(QStringLiteral("Thegrid"));
+    placeTwips(*parameterGrid_, WorksheetLayout::parameterGrid, scale_);
+    parameterGrid_->setFont(worksheetFont());
+}
+
+void Valkubeform::createButtons() {
+    using namespace WorksheetLayout;
+    static const char* const pictures[6] = {"clear", "detail", "exit", "up", "down", "help"};
+    auto make = [this](int element, TwipsRect rect, const QString& picture, bool visible) {
+        auto* button = new PictureButton(element, scale_, surface_);
+        button->setObjectName(QStringLiteral("Thebutton%1").arg(element));
+        buttonRects_[static_cast<std::size_t>(element)] = rect;
+        placeTwips(*button, rect, scale_);
+        button->setPicture(picture);
+        button->setVisible(visible);
+        buttons_[static_cast<std::size_t>(element)] = button;
+    };
+    for (int i = 0; i < 6; ++i) {
+        const QString raised = QStringLiteral(":/buttons/%1-raised.svg").arg(pictures[i]);
+        const QString pressed = QStringLiteral(":/buttons/%1-pressed.svg").arg(pictures[i]);
+        make(i, {buttonLefts[i], buttonTop, buttonWidth, buttonHeight}, raised, true);
+        make(i + 10, {raisedStoreLefts[i], raisedStoreTops[i], buttonWidth, buttonHeight}, raised, false);
+        make(i + 20, {raisedStoreLefts[i], pressedStoreTops[i], buttonWidth, buttonHeight}, pressed, false);
+    }
+}
+
+void Valkubeform::createMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [&](const QString& name, const QString& caption) {
+        QMenu* menu = bar->addMenu(caption);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name);
+        menus_[name] = menu;
+        return menu;
+    };
+    auto addEntry = [&](QMenu* menu, const QString& name, const QString& caption,
+                        const QKeySequence& shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        menuEntries_[name] = action;
+        return action;
+    };
+    QMenu* file = addMenu("mnuExit", "&File");
+    addEntry(file, "mnuExitsub", "E&xit System");
+    QMenu* convert = addMenu("conversionsmenu", "&Convert");
+    addEntry(convert, "PEtoearnings", "PE to Earnings", QKeySequence(Qt::CTRL | Qt::Key_E));
+    addEntry(convert, "yieldtodividends", "Yield to Dividends", QKeySequence(Qt::CTRL | Qt::Key_D));
+    QMenu* about = addMenu("Aboutmenu", "&About");
+    addEntry(about, "infomenu", "&Notice");
+    QMenu* help = addMenu("Helpmenu", "&Help");
+    addEntry(help, "helpsubmenu", "Online &Help");
+    addEntry(help, "mnuTechInfo", "&TechInfo");
+
+    // F1 opens the help wherever the focus is on the worksheet.
+    auto* helpKey = new QAction(this);
+    helpKey->setObjectName(QStringLiteral("helpKey"));
+    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
+    helpKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(helpKey);
+    connect(helpKey, &QAction::triggered, this, &Valkubeform::requestHelp);
+    connect(menuEntries_["helpsubmenu"], &QAction::triggered, this, &Valkubeform::requestHelp);
+    connect(menuEntries_["mnuExitsub"], &QAction::triggered, this,
+            [this] { context_.services.endProgram(); });
+}
+
+void Valkubeform::setTabOrder() {
+    QWidget* order[] = {editor_, parameterGrid_, termScale_, detailGrid_, pad_, growthScale_, yieldList_};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void Valkubeform::connectReactions() {
+    // The tooltip disappears as soon as the pointer leaves the buttons.
+    connect(surface_, &HoverSurface::hovered, this, [this] { hintBox_->setText(QString()); });
+    connect(hintBox_, &HoverLabel::hovered, this, [this] { hintBox_->setText(QString()); });
+    // The detail table never keeps the keyboard focus.
+    connect(detailGrid_, &GridControl::userMovedCurrentCell, this, [this] { editor_->setFocus(); });
+}
+
+PictureButton& Valkubeform::Thebutton(int element) const {
+    return *buttons_.at(static_cast<std::size_t>(element));
+}
+
+QMenu* Valkubeform::menu(const QString& name) const {
+    auto found = menus_.find(name);
+    return found == menus_.end() ? nullptr : found->second;
+}
+
+QAction* Valkubeform::menuEntry(const QString& name) const {
+    auto found = menuEntries_.find(name);
+    return found == menuEntries_.end() ? nullptr : found->second;
+}
+
+TwipsRect Valkubeform::buttonRect(int element) const {
+    return buttonRects_.at(static_cast<std::size_t>(element));
+}
+
+void Valkubeform::setButtonLeft(int element, double left) {
+    TwipsRect& rect = buttonRects_.at(static_cast<std::size_t>(element));
+    rect.left = left;
+    placeTwips(Thebutton(element), rect, scale_);
+}
+
+void Valkubeform::setHintGeometry(double left, double width) {
+    hintRect_.left = left;
+    hintRect_.width = width;
+    placeTwips(*hintBox_, hintRect_, scale_);
+}
+
+void Valkubeform::setOuterSize(double width, double height) {
+    outerRect_.width = width;
+    outerRect_.height = height;
+    applyOuterGeometry();
+}
+
+void Valkubeform::setOuterPosition(double left, double top) {
+    outerRect_.left = left;
+    outerRect_.top = top;
+    applyOuterGeometry();
+}
+
+void Valkubeform::applyOuterGeometry() {
+    // Qt sizes the client area; the outer frame adds whatever the window manager draws.
+    const QSize decoration = frameGeometry().size() - geometry().size();
+    resize(scale_.toPixels(outerRect_.width) - decoration.width(),
+           scale_.toPixels(outerRect_.height) - decoration.height());
+    move(scale_.toPixels(outerRect_.left), scale_.toPixels(outerRect_.top));
+}
+
+ValuationOutcome Valkubeform::computeValuation() {
+    return ComputeValuation(*sheet_, context_.valuation, context_.locale);
+}
+
+void Valkubeform::selectCell(int row, int column) {
+    parameterGrid_->setHighlight({row, column, row, column});
+}
+
+void Valkubeform::refocusEditor() {
+    editor_->setSelection(0, static_cast<int>(editor_->text().size()));
+    editor_->setFocus();
+}
+
+void Valkubeform::requestHelp() {
+    context_.services.openHelp(context_.records.helpFile);
+}
+
+bool Valkubeform::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        emit activated();
+    return handled;
+}
+
+void Valkubeform::closeEvent(QCloseEvent* event) {
+    // Closing the worksheet ends the program; nothing is saved.
+    event->accept();
+    context_.services.endProgram();
+}
+
+void Valkubeform::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Only now does the window manager's frame have a size; keep the outer size as held.
+    applyOuterGeometry();
+}

@@ -1,0 +1,38 @@
+#include "YieldPicking.h"
+
+#include "GridControl.h"
+#include "ListControl.h"
+#include "Valkubeform.h"
+
+namespace {
+constexpr int yieldRow = 5;
+constexpr int startingYield = 4;
+} // namespace
+
+YieldPicking::YieldPicking(Valkubeform& form) : form_(form) {
+    QObject::connect(&form_.Yieldlist(), &ListControl::picked, &form_, [this] { pick(); });
+}
+
+void YieldPicking::fillYieldList() {
+    ListControl& list = form_.Yieldlist();
+    list.addItem(QString());
+    for (int percent = 1; percent <= 100; ++percent)
+        list.addItem(QString::number(percent));
+    list.selectPosition(startingYield);
+    list.clearSelectedPosition();
+}
+
+void YieldPicking::pick() {
+    if (form_.Holdcalc() == 1)
+        return;
+    ListControl& list = form_.Yieldlist();
+    GridControl& grid = form_.Thegrid();
+    grid.setRow(yieldRow);
+    const int position = list.selectedPosition();
+    grid.setText(position >= 0 ? list.item(position)->text() : QString());
+    form_.selectCell(yieldRow, 1);
+    form_.computeValuation();
+    form_.setHoldcalc(1);
+    list.selectPosition(0); // raises a pick of its own, which the flag turns away
+    form_.setHoldcalc(0);
+}
