@@ -56,8 +56,8 @@ void computeTheoreticValue(ValuationState& state) {
         const float dividend = toSingle(state.dividends * compoundFactor(g, i));
         discountedDividends = toSingle(discountedDividends + dividend / compoundFactor(y, i));
     }
-    state.theoreticValue = toSingle(static_cast<double>(state.theoreticValue) +
-                                    discountedDividends);
+    state.theoreticValue =
+        toSingle(static_cast<double>(state.theoreticValue) + discountedDividends);
 }
 
 // The value box text of a successful computation; the bands go by the single value.

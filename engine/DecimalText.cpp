@@ -42,8 +42,7 @@ bool isAboveDoubleRange(std::string_view compact) {
 
 std::optional<double> parseDecimal(std::string_view compact) {
     double value = 0.0;
-    const auto [end, ec] =
-        std::from_chars(compact.data(), compact.data() + compact.size(), value);
+    const auto [end, ec] = std::from_chars(compact.data(), compact.data() + compact.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (isAboveDoubleRange(compact))
             return std::nullopt;

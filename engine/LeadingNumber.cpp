@@ -36,7 +36,9 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int digitValue(char c, int base) {
     int value = base;

@@ -35,7 +35,8 @@ std::string_view roundedDigits(FixedBuffer& buffer, double value, int decimals) 
     if (!std::isfinite(value))
         throw ValuationFailure("number cannot be formatted");
     if (isExactTie(value, decimals))
-        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+        value =
+            std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
     std::string_view digits = toFixed(buffer, value, decimals);
     if (digits.front() == '-' && digits.find_first_of("123456789") == std::string_view::npos)
         digits.remove_prefix(1);

@@ -10,8 +10,8 @@
 // computation did to the sheet.
 class InMemorySheet : public ValuationSheet {
 public:
-    InMemorySheet(std::string earnings, std::string dividends, std::string growth,
-                  std::string term, std::string yield)
+    InMemorySheet(std::string earnings, std::string dividends, std::string growth, std::string term,
+                  std::string yield)
         : parameters{earnings, dividends, growth, term, yield} {}
 
     void hideDetailTable() override { ++hideCount; }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -73,6 +75,9 @@ struct FailureCase {
     const char* name;
     ValuationState state;
 };
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DetailTableFailure : public ::testing::TestWithParam<FailureCase> {};
 
@@ -80,13 +85,15 @@ TEST_P(DetailTableFailure, Throws) {
     EXPECT_THROW(buildDetailTable(GetParam().state, kEnglish), ValuationFailure);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DetailTableFailure, ::testing::Values(
-    FailureCase{"term_below_one_year", stateOf(2, 1, 5, 0.5f, 10)},
-    FailureCase{"negative_term", stateOf(2, 1, 5, -3, 10)},
-    FailureCase{"year_counter_overflow", stateOf(2, 1, 0, 32768, 0.001f)},
-    FailureCase{"yield_zero_divides_by_zero", stateOf(2, 1, 5, 10, 0)},
-    FailureCase{"negative_base_fractional_power", stateOf(2, 1, 5, 2.5f, -150)},
-    FailureCase{"total_beyond_currency_range", stateOf(1e15f, 1e15f, 0, 1, 100)}),
-    [](const auto& info) { return std::string(info.param.name); });
+const FailureCase kDetailTableFailureCases[] = {
+    {"term_below_one_year", stateOf(2, 1, 5, 0.5f, 10)},
+    {"negative_term", stateOf(2, 1, 5, -3, 10)},
+    {"year_counter_overflow", stateOf(2, 1, 0, 32768, 0.001f)},
+    {"yield_zero_divides_by_zero", stateOf(2, 1, 5, 10, 0)},
+    {"negative_base_fractional_power", stateOf(2, 1, 5, 2.5f, -150)},
+    {"total_beyond_currency_range", stateOf(1e15f, 1e15f, 0, 1, 100)},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, DetailTableFailure, ::testing::ValuesIn(kDetailTableFailureCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
