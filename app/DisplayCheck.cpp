@@ -1,5 +1,6 @@
 #include "DisplayCheck.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <cstdio>

@@ -43,6 +43,10 @@ void WorksheetStartup::load() {
     lineUpButtons();
     form_.setWindowTitle(form_.context().records.applicationTitle);
     form_.show();
+    // Showing makes the worksheet the active window; the first activation must not wait
+    // for a window manager that may never send the notice.
+    form_.activateWindow();
+    activate();
 }
 
 void WorksheetStartup::activate() {

@@ -1,5 +1,6 @@
 #include "ParameterEditing.h"
 
+#include "EditorControl.h"
 #include "GridControl.h"
 #include "LocaleNumber.h"
 #include "PlatformServices.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditorControl.h"
+#include "EditorReactions.h"
 
 class Valkubeform;
 

@@ -96,10 +96,13 @@ Valkubeform::Valkubeform(WorksheetContext context, QWidget* parent)
 Valkubeform::~Valkubeform() = default;
 
 void Valkubeform::createControls() {
-    surface_ = new HoverSurface(this);
+    surface_ = new HoverSurface(scale_, this);
     surface_->setObjectName(QStringLiteral("surface"));
     surface_->setAutoFillBackground(true);
-    setColours(*surface_, WorksheetLayout::lightGrey, palette().color(QPalette::WindowText));
+    // Only the surface's own colour: the controls on it keep the system's window colour.
+    QPalette surfacePalette = surface_->palette();
+    surfacePalette.setColor(QPalette::Window, WorksheetLayout::lightGrey);
+    surface_->setPalette(surfacePalette);
     setCentralWidget(surface_);
 
     // Creation order is stacking order: later windowed controls lie above earlier ones.
@@ -126,7 +129,7 @@ void Valkubeform::createLabels() {
 
     termCaption_ = makeLabel(surface_, "Label3", termCaption, scale_, " Term (Years)", true, true);
     setColours(*termCaption_, white, windowText);
-    hintBox_ = new HoverLabel(surface_);
+    hintBox_ = new HoverLabel(scale_, surface_);
     hintBox_->setObjectName(QStringLiteral("Yellowbox"));
     hintRect_ = hintBox;
     placeTwips(*hintBox_, hintBox, scale_);

@@ -35,4 +35,7 @@ void YieldPicking::pick() {
     form_.setHoldcalc(1);
     list.selectPosition(0); // raises a pick of its own, which the flag turns away
     form_.setHoldcalc(0);
+    // The keyboard stays with the editor: what the user types next replaces its text and
+    // lands in the yield row.
+    form_.refocusEditor();
 }

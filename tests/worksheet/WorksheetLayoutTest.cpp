@@ -1,0 +1,114 @@
+#include "WorksheetFixture.h"
+
+#include "PictureButton.h"
+#include "Twips.h"
+#include "WorksheetLayout.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+using WorksheetLayoutTest = WorksheetFixture;
+
+// State: a started worksheet. Expected: every control at its designed place and size.
+TEST_F(WorksheetLayoutTest, ControlsStandWhereDesigned) {
+    using namespace WorksheetLayout;
+    const std::pair<const char*, TwipsRect> controls[] = {
+        {"Yieldlist", yieldList},     {"Picture3", termScale},      {"Picture2", growthScale},
+        {"Picture1", pad},            {"Entry0", editor},           {"Label3", termCaption},
+        {"Detailgrid", detailGrid},   {"Thegrid", parameterGrid},   {"Yellowbox", hintBox},
+        {"Valuebox", valueBox},       {"Warningbox", warningBox},   {"Label2", growthCaption},
+        {"Label1", valueCaption},     {"commentbox", commentBox},   {"Thelabel0", yieldCaption},
+    };
+    for (const auto& [name, rect] : controls) {
+        auto* widget = form().findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_EQ(widget->geometry(), form().scale().toPixels(rect)) << name;
+    }
+}
+
+// Expected: the buttons close ranks and the help button ends flush with the grid.
+TEST_F(WorksheetLayoutTest, ButtonsAreLinedUpAfterStartUp) {
+    const double lefts[6] = {4500, 4860, 5220, 5700, 6060, 7815};
+    for (int i = 0; i < 6; ++i) {
+        const TwipsRect rect = form().buttonRect(i);
+        EXPECT_EQ(rect.left, lefts[i]) << i;
+        EXPECT_EQ(rect.top, 30);
+        EXPECT_EQ(form().Thebutton(i).geometry(), form().scale().toPixels(rect)) << i;
+        EXPECT_TRUE(form().Thebutton(i).isVisible()) << i;
+        EXPECT_FALSE(form().Thebutton(i + 10).isVisible()) << i;
+        EXPECT_FALSE(form().Thebutton(i + 20).isVisible()) << i;
+        EXPECT_EQ(form().Thebutton(i).picture(), form().Thebutton(i + 10).picture()) << i;
+        EXPECT_NE(form().Thebutton(i + 10).picture(), form().Thebutton(i + 20).picture()) << i;
+    }
+    const TwipsRect help = form().buttonRect(5);
+    EXPECT_EQ(help.left + help.width, WorksheetLayout::parameterGrid.left + WorksheetLayout::parameterGrid.width);
+}
+
+TEST_F(WorksheetLayoutTest, LabelsCarryTheirCaptions) {
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label1", "Theoretic Stock Value:"}, {"Label2", " Growth %"},
+        {"Label3", " Term (Years)"},          {"Thelabel0", "Target Yield:"},
+    };
+    for (const auto& [name, caption] : captions)
+        EXPECT_EQ(form().findChild<QLabel*>(QString::fromLatin1(name))->text(), QString::fromLatin1(caption));
+}
+
+// The menu bar with its names, captions and shortcuts.
+TEST_F(WorksheetLayoutTest, MenuBarHasEveryEntry) {
+    struct Entry {
+        const char* menu;
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+    };
+    const Entry entries[] = {
+        {"mnuExit", "mnuExitsub", "E&xit System", ""},
+        {"conversionsmenu", "PEtoearnings", "PE to Earnings", "Ctrl+E"},
+        {"conversionsmenu", "yieldtodividends", "Yield to Dividends", "Ctrl+D"},
+        {"Aboutmenu", "infomenu", nullptr, ""},
+        {"Helpmenu", "helpsubmenu", "Online &Help", ""},
+        {"Helpmenu", "mnuTechInfo", "&TechInfo", ""},
+    };
+    for (const Entry& entry : entries) {
+        QMenu* menu = form().menu(QString::fromLatin1(entry.menu));
+        QAction* action = form().menuEntry(QString::fromLatin1(entry.name));
+        ASSERT_NE(menu, nullptr) << entry.menu;
+        ASSERT_NE(action, nullptr) << entry.name;
+        EXPECT_TRUE(menu->actions().contains(action)) << entry.name;
+        if (entry.caption != nullptr)
+            EXPECT_EQ(action->text(), QString::fromLatin1(entry.caption));
+        EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(entry.shortcut)) << entry.name;
+    }
+    EXPECT_EQ(form().menu("mnuExit")->title(), "&File");
+    EXPECT_EQ(form().menu("conversionsmenu")->title(), "&Convert");
+    EXPECT_EQ(form().menu("Aboutmenu")->title(), "&About");
+    EXPECT_EQ(form().menu("Helpmenu")->title(), "&Help");
+}
+
+// Tab walks Entry, Thegrid, Picture3, Detailgrid, Picture1, Picture2, Yieldlist (the labels
+// never take the focus; the hidden detail table is passed over).
+TEST_F(WorksheetLayoutTest, TabOrderFollowsTheDesign) {
+    QStringList visited;
+    QWidget* widget = &form().Entry();
+    for (int step = 0; step < 7; ++step) {
+        visited << widget->objectName();
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(&form()) ||
+               !form().isAncestorOf(widget))
+            widget = widget->nextInFocusChain();
+    }
+    EXPECT_EQ(visited, QStringList({"Entry0", "Thegrid", "Picture3", "Picture1", "Picture2", "Yieldlist", "Entry0"}));
+}
+
+// The layout is fixed: a resize moves nothing.
+TEST_F(WorksheetLayoutTest, ResizingMovesNoControl) {
+    const QRect before = form().Thegrid().geometry();
+    form().resize(form().width() / 2, form().height() / 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form().Thegrid().geometry(), before);
+}
+
+} // namespace
