@@ -1,0 +1,81 @@
+#include "DrawingStrip.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+DrawingStrip::DrawingStrip(const TwipsScale& scale, QWidget* parent)
+    : QWidget(parent), TwipsGeometry(*this, scale) {
+    setAutoFillBackground(true);
+}
+
+void DrawingStrip::drawLine(QPointF from, QPointF relativeEnd, const QColor& colour) {
+    const QPointF to = from + relativeEnd;
+    lines_.push_back({from, to, colour});
+    steps_.push_back({true, lines_.size() - 1});
+    current_ = to;
+    update();
+}
+
+void DrawingStrip::writeNumber(int number) {
+    const QString digits = QString::number(number);
+    writeText(number < 0 ? digits + QLatin1Char(' ')
+                         : QLatin1Char(' ') + digits + QLatin1Char(' '));
+}
+
+void DrawingStrip::writeText(const QString& text) {
+    texts_.push_back({current_, text, font(), textColour()});
+    steps_.push_back({false, texts_.size() - 1});
+    current_ = QPointF(0.0, current_.y() + lineHeightTwips());
+    update();
+}
+
+double DrawingStrip::lineHeightTwips() const {
+    return twipsScale().toTwips(fontMetrics().height());
+}
+
+void DrawingStrip::setBackgroundColour(const QColor& colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colour);
+    setPalette(palette);
+}
+
+QColor DrawingStrip::backgroundColour() const {
+    return palette().color(QPalette::Window);
+}
+
+void DrawingStrip::setTextColour(const QColor& colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    setPalette(palette);
+}
+
+QColor DrawingStrip::textColour() const {
+    return palette().color(QPalette::WindowText);
+}
+
+void DrawingStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    for (const Step& step : steps_) {
+        if (step.isLine)
+            paintLine(painter, lines_[step.index]);
+        else
+            paintText(painter, texts_[step.index]);
+    }
+}
+
+void DrawingStrip::paintLine(QPainter& painter, const LineRecord& line) const {
+    const TwipsScale& scale = twipsScale();
+    painter.setPen(QPen(line.colour, 0));
+    painter.drawLine(QPoint(scale.toPixels(line.from.x()), scale.toPixels(line.from.y())),
+                     QPoint(scale.toPixels(line.to.x()), scale.toPixels(line.to.y())));
+}
+
+void DrawingStrip::paintText(QPainter& painter, const TextRecord& text) const {
+    const TwipsScale& scale = twipsScale();
+    const QFontMetrics metrics(text.font, painter.device());
+    painter.setFont(text.font);
+    painter.setPen(text.colour);
+    painter.drawText(QPoint(scale.toPixels(text.topLeft.x()),
+                            scale.toPixels(text.topLeft.y()) + metrics.ascent()),
+                     text.text);
+}

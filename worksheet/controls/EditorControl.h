@@ -1,0 +1,48 @@
+#pragma once
+
+#include "TwipsGeometry.h"
+
+#include <QLineEdit>
+
+class EditorReactions;
+
+// A one-line text box whose keys run EditorReactions the old platform's way. For one key:
+//   1. keyDown(keyCode); 0 consumes the key.
+//   2. If the key types a character: keyPress(charCode); 0 discards it. Otherwise the editor
+//      applies it: backspace deletes the selection or the character before the caret, a
+//      printable character replaces the selection; any other control character (Enter,
+//      Escape, the clipboard shortcuts) leaves the text alone.
+//   3. A key that types nothing (arrows, Home, End, Delete, with Shift for selecting) moves
+//      the caret or deletes as a line edit does.
+//   4. keyUp(keyCode) when the key is released.
+// changed() follows every real change of the text, typed or set. Text enters only by typing:
+// no clipboard, undo, drag and drop, context menu or input method. Ctrl combinations and F1
+// are left to the window's shortcuts; Tab moves the focus as usual.
+class EditorControl : public QLineEdit, public TwipsGeometry {
+    Q_OBJECT
+
+public:
+    explicit EditorControl(const TwipsScale& scale, QWidget* parent = nullptr);
+
+    // Not owned; nullptr lets every key through.
+    void setReactions(EditorReactions* reactions) { reactions_ = reactions; }
+
+    // The selection as the old platform reports it: with nothing selected, the caret
+    // position and length 0.
+    int selectionStartIndex() const;
+    int selectionLengthCount() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    bool claimsShortcut(const QKeyEvent& event) const;
+    void typeCharacter(int charCode);
+
+    EditorReactions* reactions_ = nullptr;
+};

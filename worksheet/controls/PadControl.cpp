@@ -1,0 +1,78 @@
+#include "PadControl.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr QRgb verticalLineColour = 0xff000080;   // dark blue
+constexpr QRgb horizontalLineColour = 0xff800000; // dark red
+constexpr int crossHairPixels = 2;
+} // namespace
+
+PadControl::PadControl(const TwipsScale& scale, QWidget* parent)
+    : QWidget(parent), TwipsGeometry(*this, scale) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PadControl::setVerticalLineX(double twips) {
+    verticalLineX_ = twips;
+    update();
+}
+
+void PadControl::setHorizontalLineY(double twips) {
+    horizontalLineY_ = twips;
+    update();
+}
+
+QPointF PadControl::toPadTwips(QPointF widgetPixels) const {
+    return twipsScale().toTwips(widgetPixels - QPointF(borderPixels, borderPixels));
+}
+
+QPoint PadControl::toWidgetPixels(QPointF padTwips) const {
+    const TwipsScale& scale = twipsScale();
+    return QPoint(scale.toPixels(padTwips.x()) + borderPixels,
+                  scale.toPixels(padTwips.y()) + borderPixels);
+}
+
+void PadControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    const QRect inside = rect().adjusted(borderPixels, borderPixels, -borderPixels, -borderPixels);
+    painter.setClipRect(inside);
+    // A 2-pixel pen centred on the pixel edge x + 1 covers the pixel columns x and x + 1.
+    const QPoint origin = toWidgetPixels({verticalLineX_, 0.0});
+    const QPoint verticalEnd = toWidgetPixels({verticalLineX_, verticalLineLength});
+    painter.setPen(
+        QPen(QColor::fromRgb(verticalLineColour), crossHairPixels, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(origin.x() + 1.0, origin.y()),
+                     QPointF(verticalEnd.x() + 1.0, verticalEnd.y()));
+
+    const QPoint left = toWidgetPixels({0.0, horizontalLineY_});
+    const QPoint right = toWidgetPixels({horizontalLineLength, horizontalLineY_});
+    painter.setPen(
+        QPen(QColor::fromRgb(horizontalLineColour), crossHairPixels, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(left.x(), left.y() + 1.0), QPointF(right.x(), right.y() + 1.0));
+}
+
+void PadControl::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    emit mousePressed(event->button(), toPadTwips(event->position()));
+}
+
+void PadControl::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit mouseMoved(event->buttons(), toPadTwips(event->position()));
+}
+
+void PadControl::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    emit mouseReleased(event->button(), toPadTwips(event->position()));
+}
+
+void PadControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}

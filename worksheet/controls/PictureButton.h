@@ -1,0 +1,47 @@
+#pragma once
+
+#include "TwipsGeometry.h"
+
+#include <QPointF>
+#include <QWidget>
+
+#include <memory>
+
+class QSvgRenderer;
+
+// An image control of a control array: shows one SVG picture scaled to fill it, never takes
+// the focus and has no hover look of its own. Its mouse notifications carry its element
+// number and the position in twips from its top-left corner; every mouse button counts, and
+// the release arrives wherever the pointer is by then. Buttons showing the same picture
+// share one parsed renderer.
+class PictureButton : public QWidget, public TwipsGeometry {
+    Q_OBJECT
+
+public:
+    PictureButton(int element, const TwipsScale& scale, QWidget* parent = nullptr);
+    ~PictureButton() override;
+
+    int element() const { return element_; }
+
+    // A resource (":/...") or file path of an SVG picture; an empty or unreadable one shows
+    // nothing.
+    void setPicture(const QString& resourcePath);
+    QString picture() const { return picture_; }
+
+signals:
+    void pressed(int element, Qt::MouseButton button, QPointF twips);
+    void moved(int element, Qt::MouseButtons buttons, QPointF twips);
+    void released(int element, Qt::MouseButton button, QPointF twips);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    int element_;
+    QString picture_;
+    std::shared_ptr<QSvgRenderer> renderer_;
+};
