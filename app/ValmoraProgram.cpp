@@ -10,8 +10,8 @@ NumberLocale systemNumberLocale() {
     return NumberLocale{system.decimalPoint().toStdString(), system.groupSeparator().toStdString()};
 }
 
-ValmoraProgram::ValmoraProgram(PlatformServices& services)
-    : services_(services), locale_(systemNumberLocale()) {
+ValmoraProgram::ValmoraProgram(PlatformServices& services, NumberLocale locale)
+    : services_(services), locale_(std::move(locale)) {
     worksheet_ = std::make_unique<Valkubeform>(WorksheetContext{valuation_, locale_, records_, services_});
     startup_ = std::make_unique<WorksheetStartup>(*worksheet_);
 }

@@ -10,12 +10,16 @@ class PlatformServices;
 class Valkubeform;
 class WorksheetStartup;
 
+// The system locale's decimal and grouping characters.
+NumberLocale systemNumberLocale();
+
 // The running program: the process-wide records and the worksheet, created fresh for each
 // program (so that tests never share state) and brought up by start(), the one start-up path
 // of both the program and the scenario driver.
 class ValmoraProgram {
 public:
-    explicit ValmoraProgram(PlatformServices& services);
+    // The number locale defaults to the system's; tests pass one of their own.
+    explicit ValmoraProgram(PlatformServices& services, NumberLocale locale = systemNumberLocale());
     ~ValmoraProgram();
 
     // Loads the worksheet; its first activation follows from the event loop.
@@ -35,5 +39,3 @@ private:
     std::unique_ptr<WorksheetStartup> startup_;
 };
 
-// The system locale's decimal and grouping characters.
-NumberLocale systemNumberLocale();

@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         program = std::make_unique<ValmoraProgram>(services);
         program->start();
-        QTest::qWaitForWindowActive(&form());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
         QCoreApplication::processEvents();
     }
     void TearDown() override { program.reset(); }

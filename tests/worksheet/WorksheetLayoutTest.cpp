@@ -1,5 +1,7 @@
 #include "WorksheetFixture.h"
 
+#include "EditorControl.h"
+#include "GridControl.h"
 #include "PictureButton.h"
 #include "Twips.h"
 #include "WorksheetLayout.h"
@@ -78,8 +80,9 @@ TEST_F(WorksheetLayoutTest, MenuBarHasEveryEntry) {
         ASSERT_NE(menu, nullptr) << entry.menu;
         ASSERT_NE(action, nullptr) << entry.name;
         EXPECT_TRUE(menu->actions().contains(action)) << entry.name;
-        if (entry.caption != nullptr)
+        if (entry.caption != nullptr) {
             EXPECT_EQ(action->text(), QString::fromLatin1(entry.caption));
+        }
         EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(entry.shortcut)) << entry.name;
     }
     EXPECT_EQ(form().menu("mnuExit")->title(), "&File");

@@ -1,0 +1,95 @@
+// valmora-scenario: runs the program on Qt's offscreen platform, feeds it the user input of
+// a script as real Qt input events and prints what the user would see as JSON.
+
+#include "DisplayCheck.h"
+#include "DriverOptions.h"
+#include "RecordingPlatformServices.h"
+#include "ScenarioActions.h"
+#include "ScenarioOutput.h"
+#include "ScenarioRunner.h"
+#include "ScenarioScript.h"
+#include "Twips.h"
+#include "UserInput.h"
+#include "ValmoraProgram.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QScreen>
+
+#include <optional>
+
+namespace {
+
+constexpr int badCommandLine = 2;
+constexpr int badScript = 2;
+
+std::optional<QString> readScript(const QString& path) {
+    QFile file;
+    const bool opened = path.isEmpty() ? file.open(stdin, QIODevice::ReadOnly)
+                                       : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        return std::nullopt;
+    return QString::fromUtf8(file.readAll());
+}
+
+QSizeF screenSizeTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    const TwipsScale scale = TwipsScale::forScreen(screen);
+    return {scale.toTwips(screen->size().width()), scale.toTwips(screen->size().height())};
+}
+
+int runScript(const DriverOptions& options, std::vector<ScenarioCommand> script) {
+    RecordingPlatformServices services(options.screenTwips.value_or(screenSizeTwips()),
+                                       options.executablePath.value_or(QCoreApplication::applicationFilePath()));
+    ScenarioRunner* runner = nullptr;
+    UserInput input([&runner] { return runner->finished(); });
+    // The program's end is reported, and nothing after it runs.
+    services.setEndHandler([&runner] {
+        printLine(QStringLiteral("{\"ended\":true}"));
+        runner->finish(0);
+    });
+
+    ValmoraProgram program(services);
+    ScenarioActions actions(program, services, input);
+    ScenarioRunner scriptRunner(std::move(script),
+                                [&actions](const ScenarioCommand& command) { actions.run(command); });
+    runner = &scriptRunner;
+    program.start();
+    if (services.ended())
+        return 0;
+    scriptRunner.start();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    exitCleanlyWithoutDisplay("valmora-scenario");
+    QApplication application(argc, argv);
+    restoreQtMessages();
+    QApplication::setApplicationName(QStringLiteral("Valmora"));
+
+    const auto parsed = parseDriverOptions(QCoreApplication::arguments().mid(1));
+    if (const auto* error = std::get_if<OptionsError>(&parsed)) {
+        printError(QStringLiteral("valmora-scenario: ") + error->message);
+        printError(driverUsage());
+        return badCommandLine;
+    }
+    const DriverOptions& options = std::get<DriverOptions>(parsed);
+
+    const std::optional<QString> text = readScript(options.scriptPath);
+    if (!text) {
+        printError(QStringLiteral("valmora-scenario: cannot read %1").arg(options.scriptPath));
+        return badCommandLine;
+    }
+    ParsedScript script = parseScenario(*text);
+    if (const auto* error = std::get_if<ScriptError>(&script)) {
+        printError(QStringLiteral("line %1: %2").arg(error->line).arg(error->message));
+        return badScript;
+    }
+    return runScript(options, std::move(std::get<std::vector<ScenarioCommand>>(script)));
+}

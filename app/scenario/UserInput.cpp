@@ -1,0 +1,117 @@
+#include "UserInput.h"
+
+#include "EventSettling.h"
+#include "ScenarioFailure.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QStyleHints>
+#include <QWindow>
+#include <QtTest/qtestkeyboard.h>
+#include <QtTest/qtestmouse.h>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// The window that gets the keyboard: an open popup first, then the active window.
+QWindow* keyboardWindow() {
+    QWidget* target = QApplication::activePopupWidget();
+    if (target == nullptr)
+        target = QApplication::activeModalWidget();
+    if (target == nullptr)
+        target = QApplication::activeWindow();
+    QWindow* window = target != nullptr ? target->windowHandle() : QGuiApplication::focusWindow();
+    if (window == nullptr)
+        failScenario(QStringLiteral("no window has the keyboard"));
+    return window;
+}
+
+struct ModifierKey {
+    Qt::KeyboardModifier modifier;
+    Qt::Key key;
+};
+
+constexpr std::array modifierKeys{ModifierKey{Qt::ShiftModifier, Qt::Key_Shift},
+                                  ModifierKey{Qt::ControlModifier, Qt::Key_Control},
+                                  ModifierKey{Qt::AltModifier, Qt::Key_Alt},
+                                  ModifierKey{Qt::MetaModifier, Qt::Key_Meta}};
+
+} // namespace
+
+UserInput::UserInput(std::function<bool()> stopped) : stopped_(std::move(stopped)) {}
+
+void UserInput::press(const WidgetPoint& point, Qt::MouseButton button) {
+    held_ |= button;
+    lastPressed_ = button;
+    sendMouse(point, held_, button, QEvent::MouseButtonPress);
+}
+
+void UserInput::release(const WidgetPoint& point) {
+    const Qt::MouseButton button = held_.testFlag(lastPressed_) ? lastPressed_ : Qt::LeftButton;
+    held_.setFlag(button, false);
+    sendMouse(point, held_, button, QEvent::MouseButtonRelease);
+    timestamp_ += QGuiApplication::styleHints()->mouseDoubleClickInterval() + 1;
+}
+
+void UserInput::move(const WidgetPoint& point) {
+    moveHolding(point, held_);
+}
+
+void UserInput::moveHolding(const WidgetPoint& point, Qt::MouseButtons buttons) {
+    sendMouse(point, buttons, Qt::NoButton, QEvent::MouseMove);
+}
+
+void UserInput::click(const WidgetPoint& point, Qt::MouseButton button) {
+    press(point, button);
+    release(point);
+}
+
+void UserInput::sendMouse(const WidgetPoint& point, Qt::MouseButtons state, Qt::MouseButton button,
+                          QEvent::Type type) {
+    if (stopped_())
+        return;
+    if (point.widget == nullptr || !point.widget->isVisible())
+        failScenario(QStringLiteral("the window to click is not open"));
+    QWidget* topLevel = point.widget->window();
+    QWindow* window = topLevel->windowHandle();
+    if (window == nullptr)
+        failScenario(QStringLiteral("the window to click is not open"));
+    const QPointF local = point.widget->mapTo(topLevel, point.position);
+    qt_handleMouseEvent(window, local, window->mapToGlobal(local), state, button, type,
+                        Qt::NoModifier, ++timestamp_);
+    settleEvents();
+}
+
+void UserInput::keyClick(const KeyStroke& stroke) {
+    Qt::KeyboardModifiers down = Qt::NoModifier;
+    for (const ModifierKey& modifier : modifierKeys) {
+        if (stroke.modifiers.testFlag(modifier.modifier)) {
+            down |= modifier.modifier;
+            sendKey(QEvent::KeyPress, modifier.key, down, QString());
+        }
+    }
+    sendKey(QEvent::KeyPress, stroke.key, stroke.modifiers, stroke.text);
+    sendKey(QEvent::KeyRelease, stroke.key, stroke.modifiers, stroke.text);
+    for (auto modifier = modifierKeys.rbegin(); modifier != modifierKeys.rend(); ++modifier) {
+        if (stroke.modifiers.testFlag(modifier->modifier)) {
+            down.setFlag(modifier->modifier, false);
+            sendKey(QEvent::KeyRelease, modifier->key, down, QString());
+        }
+    }
+}
+
+void UserInput::typeText(const QString& text) {
+    for (const QChar character : text)
+        keyClick(keyStrokeForCharacter(character));
+}
+
+void UserInput::sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
+                        const QString& text) {
+    if (stopped_())
+        return;
+    // Each event carries the modifiers as they are once it has happened.
+    qt_handleKeyEvent(keyboardWindow(), type, key, modifiers, text);
+    settleEvents();
+}

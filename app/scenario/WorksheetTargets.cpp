@@ -1,0 +1,86 @@
+#include "WorksheetTargets.h"
+
+#include "GridControl.h"
+#include "HoverSurface.h"
+#include "ListControl.h"
+#include "PadControl.h"
+#include "ScenarioFailure.h"
+#include "Valkubeform.h"
+
+#include <array>
+
+namespace {
+
+QPointF centre(const TwipsRect& rect) {
+    return QPointF(rect.left + rect.width / 2, rect.top + rect.height / 2);
+}
+
+// A point in the surface's twips, as the surface's own pixels.
+WidgetPoint onSurface(const Valkubeform& form, QPointF twips) {
+    return WidgetPoint{&form.surface(), form.scale().toPixelsF(twips)};
+}
+
+// Right of the grids and below the scales nothing is placed; the first of these points that
+// is still bare is taken.
+constexpr std::array<QPointF, 4> bareCandidates{QPointF(8350, 1500), QPointF(8350, 4500),
+                                                QPointF(8300, 6500), QPointF(1800, 6300)};
+
+} // namespace
+
+namespace WorksheetTargets {
+
+WidgetPoint gridCell(const GridControl& grid, int row, int column) {
+    if (row >= grid.rowCount() || column >= grid.columnCount())
+        rejectArgument(QStringLiteral("%1 has no cell (%2, %3); it has %4 rows and %5 columns")
+                           .arg(grid.objectName())
+                           .arg(row)
+                           .arg(column)
+                           .arg(grid.rowCount())
+                           .arg(grid.columnCount()));
+    if (grid.isHidden())
+        failScenario(grid.objectName() + QStringLiteral(" is hidden"));
+    const QRect cell = grid.visualRect(grid.model()->index(row, column));
+    if (!grid.viewport()->rect().contains(cell.center()))
+        failScenario(QStringLiteral("cell (%1, %2) of %3 is out of view")
+                         .arg(row)
+                         .arg(column)
+                         .arg(grid.objectName()));
+    return WidgetPoint{grid.viewport(), QRectF(cell).center()};
+}
+
+WidgetPoint listEntry(ListControl& list, int position) {
+    if (position >= list.count())
+        rejectArgument(QStringLiteral("%1 has no entry %2; it has %3")
+                           .arg(list.objectName())
+                           .arg(position)
+                           .arg(list.count()));
+    QListWidgetItem* entry = list.item(position);
+    list.scrollToItem(entry);
+    return WidgetPoint{list.viewport(), QRectF(list.visualItemRect(entry)).center()};
+}
+
+WidgetPoint button(const Valkubeform& form, int element) {
+    return onSurface(form, centre(form.buttonRect(element)));
+}
+
+WidgetPoint hint(const Valkubeform& form) {
+    return onSurface(form, centre(form.hintRect()));
+}
+
+WidgetPoint bareSurface(const Valkubeform& form) {
+    HoverSurface& surface = form.surface();
+    for (const QPointF& twips : bareCandidates) {
+        const QPointF pixels = form.scale().toPixelsF(twips);
+        if (surface.rect().contains(pixels.toPoint()) && surface.childAt(pixels.toPoint()) == nullptr)
+            return WidgetPoint{&surface, pixels};
+    }
+    failScenario(QStringLiteral("no bare place is left on the worksheet"));
+}
+
+WidgetPoint pad(const Valkubeform& form, QPointF twips) {
+    PadControl& pad = form.Picture1();
+    const QPointF border(PadControl::borderPixels, PadControl::borderPixels);
+    return WidgetPoint{&pad, border + pad.twipsScale().toPixelsF(twips)};
+}
+
+} // namespace WorksheetTargets
