@@ -110,7 +110,7 @@ void Valkubeform::createControls() {
     createLabels();
     yieldList_ = new ListControl(scale_, surface_);
     yieldList_->setObjectName(QStringLiteral("Yieldlist"));
-    placeTwips(*yieldList_, WorksheetLayout::yieldList, scale_);
+    yieldList_->setGeometryTwips(WorksheetLayout::yieldList);
     yieldList_->setFont(worksheetFont(8.25, true));
     createScalesAndPad();
     createEditor();
@@ -131,8 +131,7 @@ void Valkubeform::createLabels() {
     setColours(*termCaption_, white, windowText);
     hintBox_ = new HoverLabel(scale_, surface_);
     hintBox_->setObjectName(QStringLiteral("Yellowbox"));
-    hintRect_ = hintBox;
-    placeTwips(*hintBox_, hintBox, scale_);
+    hintBox_->setGeometryTwips(hintBox);
     hintBox_->setFont(worksheetFont());
     hintBox_->setAutoFillBackground(true);
     setColours(*hintBox_, lightYellow, windowText);
@@ -159,10 +158,10 @@ void Valkubeform::createScalesAndPad() {
 
     termScale_ = new DrawingStrip(scale_, surface_);
     termScale_->setObjectName(QStringLiteral("Picture3"));
-    placeTwips(*termScale_, termScale, scale_);
+    termScale_->setGeometryTwips(termScale);
     growthScale_ = new DrawingStrip(scale_, surface_);
     growthScale_->setObjectName(QStringLiteral("Picture2"));
-    placeTwips(*growthScale_, growthScale, scale_);
+    growthScale_->setGeometryTwips(growthScale);
     for (DrawingStrip* strip : {termScale_, growthScale_}) {
         strip->setFont(worksheetFont());
         setColours(*strip, lightGrey, windowText);
@@ -171,7 +170,7 @@ void Valkubeform::createScalesAndPad() {
 
     pad_ = new PadControl(scale_, surface_);
     pad_->setObjectName(QStringLiteral("Picture1"));
-    placeTwips(*pad_, pad, scale_);
+    pad_->setGeometryTwips(pad);
     pad_->setFont(worksheetFont());
     pad_->setVerticalLineX(verticalLineX);
     pad_->setHorizontalLineY(horizontalLineY);
@@ -181,7 +180,7 @@ void Valkubeform::createScalesAndPad() {
 void Valkubeform::createEditor() {
     editor_ = new EditorControl(scale_, surface_);
     editor_->setObjectName(QStringLiteral("Entry0"));
-    placeTwips(*editor_, WorksheetLayout::editor, scale_);
+    editor_->setGeometryTwips(WorksheetLayout::editor);
     editor_->setFrame(false);
     setColours(*editor_, WorksheetLayout::lightYellow, Qt::black);
 }
@@ -189,12 +188,12 @@ void Valkubeform::createEditor() {
 void Valkubeform::createGrids() {
     detailGrid_ = new GridControl(5, 5, 1, 0, scale_, surface_);
     detailGrid_->setObjectName(QStringLiteral("Detailgrid"));
-    placeTwips(*detailGrid_, WorksheetLayout::detailGrid, scale_);
+    detailGrid_->setGeometryTwips(WorksheetLayout::detailGrid);
     detailGrid_->setFont(worksheetFont(8.25, true));
 
     parameterGrid_ = new GridControl(6, 2, 1, 1, scale_, surface_);
     parameterGrid_->setObjectName(QStringLiteral("Thegrid"));
-    placeTwips(*parameterGrid_, WorksheetLayout::parameterGrid, scale_);
+    parameterGrid_->setGeometryTwips(WorksheetLayout::parameterGrid);
     parameterGrid_->setFont(worksheetFont());
 }
 
@@ -204,8 +203,7 @@ void Valkubeform::createButtons() {
     auto make = [this](int element, TwipsRect rect, const QString& picture, bool visible) {
         auto* button = new PictureButton(element, scale_, surface_);
         button->setObjectName(QStringLiteral("Thebutton%1").arg(element));
-        buttonRects_[static_cast<std::size_t>(element)] = rect;
-        placeTwips(*button, rect, scale_);
+        button->setGeometryTwips(rect);
         button->setPicture(picture);
         button->setVisible(visible);
         buttons_[static_cast<std::size_t>(element)] = button;
@@ -289,19 +287,19 @@ QAction* Valkubeform::menuEntry(const QString& name) const {
 }
 
 TwipsRect Valkubeform::buttonRect(int element) const {
-    return buttonRects_.at(static_cast<std::size_t>(element));
+    return Thebutton(element).geometryTwips();
 }
 
 void Valkubeform::setButtonLeft(int element, double left) {
-    TwipsRect& rect = buttonRects_.at(static_cast<std::size_t>(element));
-    rect.left = left;
-    placeTwips(Thebutton(element), rect, scale_);
+    Thebutton(element).setLeftTwips(left);
+}
+
+TwipsRect Valkubeform::hintRect() const {
+    return hintBox_->geometryTwips();
 }
 
 void Valkubeform::setHintGeometry(double left, double width) {
-    hintRect_.left = left;
-    hintRect_.width = width;
-    placeTwips(*hintBox_, hintRect_, scale_);
+    hintBox_->setGeometryTwips({left, hintBox_->topTwips(), width, hintBox_->heightTwips()});
 }
 
 void Valkubeform::setOuterSize(double width, double height) {

@@ -78,7 +78,7 @@ public:
     // Positions the program holds, in twips.
     TwipsRect buttonRect(int element) const;
     void setButtonLeft(int element, double left);
-    TwipsRect hintRect() const { return hintRect_; }
+    TwipsRect hintRect() const;
     void setHintGeometry(double left, double width);
     TwipsRect outerRect() const { return outerRect_; }
     void setOuterSize(double width, double height);
@@ -149,8 +149,6 @@ private:
     std::map<QString, QMenu*> menus_;
     std::map<QString, QAction*> menuEntries_;
 
-    std::array<TwipsRect, 26> buttonRects_{};
-    TwipsRect hintRect_{};
     TwipsRect outerRect_{};
 
     std::unique_ptr<Sheet> sheet_;
