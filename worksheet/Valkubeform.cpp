@@ -317,6 +317,7 @@ void Valkubeform::setOuterPosition(double left, double top) {
 void Valkubeform::applyOuterGeometry() {
     // Qt sizes the client area; the outer frame adds whatever the window manager draws.
     const QSize decoration = frameGeometry().size() - geometry().size();
+    appliedDecoration_ = decoration;
     resize(scale_.toPixels(outerRect_.width) - decoration.width(),
            scale_.toPixels(outerRect_.height) - decoration.height());
     move(scale_.toPixels(outerRect_.left), scale_.toPixels(outerRect_.top));
@@ -354,6 +355,13 @@ void Valkubeform::closeEvent(QCloseEvent* event) {
 
 void Valkubeform::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // Only now does the window manager's frame have a size; keep the outer size as held.
     applyOuterGeometry();
+}
+
+// The window manager tells the size of its frame only after the window is shown; once it is
+// known (or changes), the client area shrinks so that the outer size stays as held.
+void Valkubeform::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (frameGeometry().size() - geometry().size() != appliedDecoration_)
+        applyOuterGeometry();
 }

@@ -109,6 +109,7 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     class Sheet;
@@ -150,6 +151,7 @@ private:
     std::map<QString, QAction*> menuEntries_;
 
     TwipsRect outerRect_{};
+    QSize appliedDecoration_;
 
     std::unique_ptr<Sheet> sheet_;
     std::unique_ptr<ParameterEditing> parameterEditing_;
