@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QWidget>
 
 namespace {
@@ -31,6 +32,9 @@ constexpr int lastRow = 5;
 
 ParameterEditing::ParameterEditing(Valkubeform& form) : form_(form) {
     form_.Entry().setReactions(this);
+    QObject::connect(&form_.Thegrid(), &GridControl::userMovedCurrentCell, &form_, [this] { cellEntered(); });
+    QObject::connect(form_.menu(QStringLiteral("conversionsmenu")), &QMenu::aboutToShow, &form_,
+                     [this] { convertMenuOpened(); });
 }
 
 void ParameterEditing::cellEntered() {

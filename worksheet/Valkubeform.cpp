@@ -112,6 +112,8 @@ void Valkubeform::createControls() {
     yieldList_->setObjectName(QStringLiteral("Yieldlist"));
     yieldList_->setGeometryTwips(WorksheetLayout::yieldList);
     yieldList_->setFont(worksheetFont(8.25, true));
+    // A click picks a yield without taking the keyboard from the editor; Tab still reaches it.
+    yieldList_->setFocusPolicy(Qt::TabFocus);
     createScalesAndPad();
     createEditor();
     createGrids();
