@@ -33,6 +33,7 @@ void DetailTableView::fillDetailTable() {
                 for (int column = 0; column < columnCount; ++column)
                     grid.setCellText(row, column, QString::fromStdString(cells[static_cast<std::size_t>(column)]));
             }
+            grid.scrollToTop(); // a fresh table reads from its first year
             grid.show();
             const int valuationRow = rowCount - 1;
             grid.setHighlight({valuationRow, 0, valuationRow, columnCount - 1});
