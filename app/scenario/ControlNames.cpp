@@ -21,7 +21,8 @@ QString focusName(const QWidget* widget) {
     if (window == QLatin1String("Valkubeform")) {
         if (name == QLatin1String("Entry0"))
             return QStringLiteral("Entry");
-        for (const char* known : {"Thegrid", "Detailgrid", "Yieldlist", "Picture1", "Picture2", "Picture3"}) {
+        for (const char* known :
+             {"Thegrid", "Detailgrid", "Yieldlist", "Picture1", "Picture2", "Picture3"}) {
             if (name == QLatin1String(known))
                 return name;
         }

@@ -42,6 +42,7 @@ void DialogInput::closeNotice() {
 void DialogInput::clickControl(const char* dialogName, const QString& controlName) {
     QWidget* control = dialog(dialogName)->findChild<QWidget*>(controlName);
     if (control == nullptr || !control->isVisible())
-        failScenario(QStringLiteral("the %1 dialog shows no %2").arg(QLatin1String(dialogName), controlName));
+        failScenario(QStringLiteral("the %1 dialog shows no %2")
+                         .arg(QLatin1String(dialogName), controlName));
     input_.click(WidgetPoint{control, QRectF(control->rect()).center()});
 }

@@ -11,8 +11,10 @@ namespace {
 QString controlTexts(const QWidget& dialog, const char* arrayName) {
     QStringList texts;
     for (int element = 0; element < 2; ++element) {
-        const auto* control = dialog.findChild<QWidget*>(QStringLiteral("%1%2").arg(QLatin1String(arrayName)).arg(element));
-        texts.append(control != nullptr ? json::string(control->property("text").toString()) : json::null());
+        const auto* control = dialog.findChild<QWidget*>(
+            QStringLiteral("%1%2").arg(QLatin1String(arrayName)).arg(element));
+        texts.append(control != nullptr ? json::string(control->property("text").toString())
+                                        : json::null());
     }
     return json::array(texts);
 }

@@ -20,14 +20,16 @@ std::variant<DriverOptions, OptionsError> parseDriverOptions(const QStringList& 
     bool scriptNamed = false;
     for (qsizetype at = 0; at < arguments.size(); ++at) {
         const QString& argument = arguments[at];
-        const bool takesValue = argument == QLatin1String("--screen") || argument == QLatin1String("--exe");
+        const bool takesValue =
+            argument == QLatin1String("--screen") || argument == QLatin1String("--exe");
         if (takesValue && at + 1 == arguments.size())
             return OptionsError{argument + QStringLiteral(" needs a value")};
         if (argument == QLatin1String("--screen")) {
             options.screenTwips = screenSize(arguments[++at]);
             if (!options.screenTwips)
-                return OptionsError{QStringLiteral("--screen expects WIDTHxHEIGHT in twips, not \"%1\"")
-                                        .arg(arguments[at])};
+                return OptionsError{
+                    QStringLiteral("--screen expects WIDTHxHEIGHT in twips, not \"%1\"")
+                        .arg(arguments[at])};
         } else if (argument == QLatin1String("--exe")) {
             options.executablePath = arguments[++at];
         } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {

@@ -9,9 +9,9 @@
 
 // valmora-scenario [--screen WIDTHxHEIGHT] [--exe PATH] [SCRIPT]
 struct DriverOptions {
-    std::optional<QSizeF> screenTwips; // default: the screen's own size
+    std::optional<QSizeF> screenTwips;     // default: the screen's own size
     std::optional<QString> executablePath; // default: the driver's own path
-    QString scriptPath;                // empty: standard input
+    QString scriptPath;                    // empty: standard input
 };
 
 struct OptionsError {

@@ -7,8 +7,7 @@ namespace json {
 
 namespace {
 
-template <typename Number>
-QString shortest(Number value) {
+template <typename Number> QString shortest(Number value) {
     // JSON has no infinities or NaN.
     if (!std::isfinite(value))
         return null();

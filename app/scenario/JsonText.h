@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-
 // JSON text written by hand, so that object keys keep the order they are added in and
 // numbers print as their shortest round-trip text (QJsonDocument sorts keys and prints
 // doubles with 17 digits).

@@ -12,12 +12,18 @@ struct NamedKey {
 };
 
 constexpr std::array namedKeys{
-    NamedKey{"Enter", Qt::Key_Return, "\r"},  NamedKey{"Up", Qt::Key_Up, ""},
-    NamedKey{"Down", Qt::Key_Down, ""},       NamedKey{"Left", Qt::Key_Left, ""},
-    NamedKey{"Right", Qt::Key_Right, ""},     NamedKey{"Home", Qt::Key_Home, ""},
-    NamedKey{"End", Qt::Key_End, ""},         NamedKey{"Delete", Qt::Key_Delete, "\x7f"},
-    NamedKey{"Backspace", Qt::Key_Backspace, "\b"}, NamedKey{"Tab", Qt::Key_Tab, "\t"},
-    NamedKey{"Escape", Qt::Key_Escape, "\x1b"}, NamedKey{"F1", Qt::Key_F1, ""},
+    NamedKey{"Enter", Qt::Key_Return, "\r"},
+    NamedKey{"Up", Qt::Key_Up, ""},
+    NamedKey{"Down", Qt::Key_Down, ""},
+    NamedKey{"Left", Qt::Key_Left, ""},
+    NamedKey{"Right", Qt::Key_Right, ""},
+    NamedKey{"Home", Qt::Key_Home, ""},
+    NamedKey{"End", Qt::Key_End, ""},
+    NamedKey{"Delete", Qt::Key_Delete, "\x7f"},
+    NamedKey{"Backspace", Qt::Key_Backspace, "\b"},
+    NamedKey{"Tab", Qt::Key_Tab, "\t"},
+    NamedKey{"Escape", Qt::Key_Escape, "\x1b"},
+    NamedKey{"F1", Qt::Key_F1, ""},
 };
 
 bool isLetterKey(int key) {
@@ -70,7 +76,8 @@ std::optional<KeyStroke> keyStrokeForCombination(Qt::Key key, Qt::KeyboardModifi
     if (modifiers & Qt::ControlModifier) {
         if (isLetterKey(key))
             text = controlCharacter(key);
-    } else if (!(modifiers & Qt::AltModifier) && key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde) {
+    } else if (!(modifiers & Qt::AltModifier) && key >= Qt::Key_Space &&
+               key <= Qt::Key_AsciiTilde) {
         const QChar character(static_cast<char16_t>(key));
         text = (modifiers & Qt::ShiftModifier) ? QString(character) : QString(character.toLower());
     }

@@ -6,10 +6,11 @@
 #include "ScenarioOutput.h"
 #include "StateJson.h"
 #include "UserInput.h"
-#include "ValmoraProgram.h"
 #include "Valkubeform.h"
+#include "ValmoraProgram.h"
 #include "WorksheetTargets.h"
 
+#include <QApplication>
 #include <QWindow>
 
 namespace {
@@ -47,14 +48,17 @@ void ScenarioActions::run(const ScenarioCommand& command) {
     case CommandKind::Shortcut:
         for (int i = 0; i < command.sequence.count(); ++i) {
             const QKeyCombination combination = command.sequence[i];
-            input_.keyClick(*keyStrokeForCombination(combination.key(), combination.keyboardModifiers()));
+            input_.keyClick(
+                *keyStrokeForCombination(combination.key(), combination.keyboardModifiers()));
         }
         break;
     case CommandKind::ClickCell:
-        input_.click(WorksheetTargets::gridCell(form.Thegrid(), command.numbers[0], command.numbers[1]));
+        input_.click(
+            WorksheetTargets::gridCell(form.Thegrid(), command.numbers[0], command.numbers[1]));
         break;
     case CommandKind::ClickDetail:
-        input_.click(WorksheetTargets::gridCell(form.Detailgrid(), command.numbers[0], command.numbers[1]));
+        input_.click(
+            WorksheetTargets::gridCell(form.Detailgrid(), command.numbers[0], command.numbers[1]));
         break;
     case CommandKind::Pick:
         input_.click(WorksheetTargets::listEntry(form.Yieldlist(), command.numbers[0]));
@@ -163,10 +167,14 @@ void ScenarioActions::runWindow(const ScenarioCommand& command) {
     }
 }
 
-// The close box: the window system asks the window to close, as a spontaneous event.
+// The close box: the window system asks the window to close, as a spontaneous event. While a
+// modal dialog blocks the window, Qt lets no close request of the window system through.
 void ScenarioActions::closeWindow(QWidget& window) {
     QWindow* handle = window.windowHandle();
     if (!window.isVisible() || handle == nullptr)
         failScenario(window.objectName() + QStringLiteral(" is not open"));
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal->window() != &window)
+        return;
     handle->close();
 }

@@ -44,11 +44,11 @@ enum class ScriptedAnswer { Yes, No, Cancel, Ok };
 struct ScenarioCommand {
     int line = 0;
     CommandKind kind = CommandKind::Show;
-    QString text;              // type: the text; menu, choose: the name
-    std::vector<int> numbers;  // element, position, or row and column
-    std::vector<QPointF> points; // pad positions, in twips
+    QString text;                            // type: the text; menu, choose: the name
+    std::vector<int> numbers;                // element, position, or row and column
+    std::vector<QPointF> points;             // pad positions, in twips
     Qt::MouseButton button = Qt::LeftButton; // NoButton: a move with no button held
-    bool outside = false;      // release: over the bare worksheet
+    bool outside = false;                    // release: over the bare worksheet
     KeyStroke key;
     QKeySequence sequence;
     ScriptedAnswer answer = ScriptedAnswer::Ok;

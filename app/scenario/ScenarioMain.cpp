@@ -3,6 +3,8 @@
 
 #include "DisplayCheck.h"
 #include "DriverOptions.h"
+#include "EventSettling.h"
+#include "ExactPointerPositions.h"
 #include "RecordingPlatformServices.h"
 #include "ScenarioActions.h"
 #include "ScenarioOutput.h"
@@ -41,10 +43,13 @@ QSizeF screenSizeTwips() {
 }
 
 int runScript(const DriverOptions& options, std::vector<ScenarioCommand> script) {
-    RecordingPlatformServices services(options.screenTwips.value_or(screenSizeTwips()),
-                                       options.executablePath.value_or(QCoreApplication::applicationFilePath()));
+    RecordingPlatformServices services(
+        options.screenTwips.value_or(screenSizeTwips()),
+        options.executablePath.value_or(QCoreApplication::applicationFilePath()));
     ScenarioRunner* runner = nullptr;
-    UserInput input([&runner] { return runner->finished(); });
+    EventSettling settling;
+    const ExactPointerPositions exactPositions;
+    UserInput input(settling, [&runner] { return runner->finished(); });
     // The program's end is reported, and nothing after it runs.
     services.setEndHandler([&runner] {
         printLine(QStringLiteral("{\"ended\":true}"));
@@ -53,14 +58,21 @@ int runScript(const DriverOptions& options, std::vector<ScenarioCommand> script)
 
     ValmoraProgram program(services);
     ScenarioActions actions(program, services, input);
-    ScenarioRunner scriptRunner(std::move(script),
-                                [&actions](const ScenarioCommand& command) { actions.run(command); });
+    ScenarioRunner scriptRunner(
+        std::move(script), [&actions](const ScenarioCommand& command) { actions.run(command); },
+        settling);
     runner = &scriptRunner;
     program.start();
     if (services.ended())
         return 0;
     scriptRunner.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The event loop ended on its own (the last window closed): the program has ended too.
+    if (!scriptRunner.finished()) {
+        printLine(QStringLiteral("{\"ended\":true}"));
+        return 0;
+    }
+    return status;
 }
 
 } // namespace

@@ -9,12 +9,13 @@
 
 #include <utility>
 
-ScenarioRunner::ScenarioRunner(std::vector<ScenarioCommand> script, Command run)
-    : script_(std::move(script)), run_(std::move(run)) {
+ScenarioRunner::ScenarioRunner(std::vector<ScenarioCommand> script, RunCommand run,
+                               EventSettling& settling)
+    : script_(std::move(script)), run_(std::move(run)), settling_(settling) {
     timer_.setSingleShot(true);
     timer_.setInterval(0);
     connect(&timer_, &QTimer::timeout, this, &ScenarioRunner::step);
-    // A modal dialog that opens blocks the worksheet: the script goes on inside its loop.
+    // When a modal dialog opens, the script goes on inside its loop.
     qApp->installEventFilter(this);
 }
 
@@ -31,8 +32,11 @@ void ScenarioRunner::finish(int exitStatus) {
 }
 
 bool ScenarioRunner::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::WindowBlocked && !finished_)
-        timer_.start();
+    if (event->type() == QEvent::Show && !finished_ && watched->isWidgetType()) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget->isModal())
+            timer_.start();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -47,7 +51,7 @@ void ScenarioRunner::step() {
     if (!mayStartCommand())
         return;
     // What start-up or the previous command left pending comes first.
-    settleEvents();
+    settling_.settle();
     if (finished_)
         return;
     if (next_ == script_.size()) {
@@ -58,7 +62,7 @@ void ScenarioRunner::step() {
     modalAtStart_.emplace_back(QApplication::activeModalWidget());
     try {
         run_(command);
-        settleEvents();
+        settling_.settle();
     } catch (const ScenarioFailure& failure) {
         printError(QStringLiteral("line %1: %2").arg(command.line).arg(failure.message));
         finish(failure.exitStatus);

@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+class EventSettling;
+
 // Runs a script's commands one by one from the event loop, and settles the program after
 // each. The next command is started by a timer, never from inside the previous one's
 // reactions: those process events themselves, and a command must not start while they run.
@@ -17,9 +19,9 @@
 // runs the following commands until one of them closes it.
 class ScenarioRunner : public QObject {
 public:
-    using Command = std::function<void(const ScenarioCommand&)>;
+    using RunCommand = std::function<void(const ScenarioCommand&)>;
 
-    ScenarioRunner(std::vector<ScenarioCommand> script, Command run);
+    ScenarioRunner(std::vector<ScenarioCommand> script, RunCommand run, EventSettling& settling);
 
     // Starts the script once the event loop runs.
     void start();
@@ -35,7 +37,8 @@ private:
     bool mayStartCommand() const;
 
     std::vector<ScenarioCommand> script_;
-    Command run_;
+    RunCommand run_;
+    EventSettling& settling_;
     std::size_t next_ = 0;
     QTimer timer_;
     // For each command under way, innermost last: the modal dialog that was open as it began.

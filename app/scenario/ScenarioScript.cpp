@@ -1,77 +1,15 @@
 #include "ScenarioScript.h"
 
+#include "ScriptArguments.h"
+
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <array>
 #include <utility>
 
 namespace {
 
-// A bad command or argument; it never leaves this file.
-struct BadLine {
-    QString message;
-};
-
-[[noreturn]] void reject(const QString& message) {
-    throw BadLine{message};
-}
-
-QString quoted(const QString& word) {
-    return QLatin1Char('"') + word + QLatin1Char('"');
-}
-
-void expectCount(const QStringList& words, qsizetype least, qsizetype most, const char* usage) {
-    if (words.size() < least || words.size() > most)
-        reject(QStringLiteral("expected %1").arg(QLatin1String(usage)));
-}
-
-int wholeNumber(const QString& word) {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
-    if (!digits.match(word).hasMatch())
-        reject(quoted(word) + QStringLiteral(" is not a whole number"));
-    return word.toInt();
-}
-
-int element(const QString& word, int last) {
-    const int number = wholeNumber(word);
-    if (number > last)
-        reject(QStringLiteral("element %1 is not one of 0 to %2").arg(number).arg(last));
-    return number;
-}
-
-// Twips, optionally negative and with decimals: 659, -239.5.
-double coordinate(const QString& word) {
-    static const QRegularExpression decimal(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
-    if (!decimal.match(word).hasMatch())
-        reject(quoted(word) + QStringLiteral(" is not a number"));
-    return word.toDouble();
-}
-
-Qt::MouseButton mouseButton(const QString& word, bool noneAllowed) {
-    if (word == QLatin1String("left"))
-        return Qt::LeftButton;
-    if (word == QLatin1String("right"))
-        return Qt::RightButton;
-    if (word == QLatin1String("middle"))
-        return Qt::MiddleButton;
-    if (noneAllowed && word == QLatin1String("none"))
-        return Qt::NoButton;
-    reject(QStringLiteral("unknown mouse button %1 (left, right, middle%2)")
-               .arg(quoted(word), noneAllowed ? QStringLiteral(" or none") : QString()));
-}
-
-QString oneOf(const QString& word, std::initializer_list<const char*> names, const char* what) {
-    for (const char* name : names) {
-        if (word == QLatin1String(name))
-            return word;
-    }
-    reject(QStringLiteral("unknown %1 %2").arg(QLatin1String(what), quoted(word)));
-}
-
-QPointF padPoint(const QStringList& words, qsizetype at) {
-    return QPointF(coordinate(words[at]), coordinate(words[at + 1]));
-}
+using namespace ScriptArguments;
 
 using Parser = void (*)(const QStringList& words, ScenarioCommand& command);
 
@@ -170,37 +108,37 @@ void dialogElement(const QStringList& words, ScenarioCommand& command) {
     command.numbers = {element(words[0], 1)};
 }
 
-struct CommandSpec {
+struct CommandGrammar {
     const char* name;
     CommandKind kind;
     Parser parse;
 };
 
-constexpr std::array commandSpecs{
-    CommandSpec{"key", CommandKind::Key, key},
-    CommandSpec{"click-cell", CommandKind::ClickCell, cell},
-    CommandSpec{"click-detail", CommandKind::ClickDetail, cell},
-    CommandSpec{"pick", CommandKind::Pick, pick},
-    CommandSpec{"press", CommandKind::Press, buttonElement},
-    CommandSpec{"release", CommandKind::Release, release},
-    CommandSpec{"button", CommandKind::Button, buttonElement},
-    CommandSpec{"hover", CommandKind::Hover, hover},
-    CommandSpec{"hover-hint", CommandKind::HoverHint, noArguments},
-    CommandSpec{"hover-sheet", CommandKind::HoverSheet, noArguments},
-    CommandSpec{"pad-press", CommandKind::PadPress, padPress},
-    CommandSpec{"pad-move", CommandKind::PadMove, padMove},
-    CommandSpec{"pad-release", CommandKind::PadRelease, padRelease},
-    CommandSpec{"drag", CommandKind::Drag, drag},
-    CommandSpec{"menu", CommandKind::Menu, menu},
-    CommandSpec{"choose", CommandKind::Choose, choose},
-    CommandSpec{"answer", CommandKind::Answer, answer},
-    CommandSpec{"dialog-focus", CommandKind::DialogFocus, dialogElement},
-    CommandSpec{"dialog-click", CommandKind::DialogClick, dialogElement},
-    CommandSpec{"dialog-close", CommandKind::DialogClose, noArguments},
-    CommandSpec{"notice-close", CommandKind::NoticeClose, noArguments},
-    CommandSpec{"close-worksheet", CommandKind::CloseWorksheet, noArguments},
-    CommandSpec{"close-frame", CommandKind::CloseFrame, noArguments},
-    CommandSpec{"show", CommandKind::Show, noArguments},
+constexpr std::array commandGrammars{
+    CommandGrammar{"key", CommandKind::Key, key},
+    CommandGrammar{"click-cell", CommandKind::ClickCell, cell},
+    CommandGrammar{"click-detail", CommandKind::ClickDetail, cell},
+    CommandGrammar{"pick", CommandKind::Pick, pick},
+    CommandGrammar{"press", CommandKind::Press, buttonElement},
+    CommandGrammar{"release", CommandKind::Release, release},
+    CommandGrammar{"button", CommandKind::Button, buttonElement},
+    CommandGrammar{"hover", CommandKind::Hover, hover},
+    CommandGrammar{"hover-hint", CommandKind::HoverHint, noArguments},
+    CommandGrammar{"hover-sheet", CommandKind::HoverSheet, noArguments},
+    CommandGrammar{"pad-press", CommandKind::PadPress, padPress},
+    CommandGrammar{"pad-move", CommandKind::PadMove, padMove},
+    CommandGrammar{"pad-release", CommandKind::PadRelease, padRelease},
+    CommandGrammar{"drag", CommandKind::Drag, drag},
+    CommandGrammar{"menu", CommandKind::Menu, menu},
+    CommandGrammar{"choose", CommandKind::Choose, choose},
+    CommandGrammar{"answer", CommandKind::Answer, answer},
+    CommandGrammar{"dialog-focus", CommandKind::DialogFocus, dialogElement},
+    CommandGrammar{"dialog-click", CommandKind::DialogClick, dialogElement},
+    CommandGrammar{"dialog-close", CommandKind::DialogClose, noArguments},
+    CommandGrammar{"notice-close", CommandKind::NoticeClose, noArguments},
+    CommandGrammar{"close-worksheet", CommandKind::CloseWorksheet, noArguments},
+    CommandGrammar{"close-frame", CommandKind::CloseFrame, noArguments},
+    CommandGrammar{"show", CommandKind::Show, noArguments},
 };
 
 // `type` and `shortcut` take the rest of the line as it stands, blanks included.
@@ -235,12 +173,12 @@ ScenarioCommand parseLine(const QString& line) {
     const QStringList words = rest.isEmpty() ? QStringList() : rest.split(QLatin1Char(' '));
     if (words.contains(QString()))
         reject(QStringLiteral("words are separated by single blanks"));
-    for (const CommandSpec& spec : commandSpecs) {
-        if (name == QLatin1String(spec.name)) {
-            command.kind = spec.kind;
+    for (const CommandGrammar& grammar : commandGrammars) {
+        if (name == QLatin1String(grammar.name)) {
+            command.kind = grammar.kind;
             try {
-                spec.parse(words, command);
-            } catch (const BadLine& bad) {
+                grammar.parse(words, command);
+            } catch (const BadArgument& bad) {
                 reject(name + QStringLiteral(": ") + bad.message);
             }
             return command;
@@ -266,7 +204,7 @@ ParsedScript parseScenario(const QString& script) {
             ScenarioCommand command = parseLine(line.mid(start));
             command.line = lineNumber;
             commands.push_back(std::move(command));
-        } catch (const BadLine& bad) {
+        } catch (const BadArgument& bad) {
             return ScriptError{lineNumber, bad.message};
         }
     }

@@ -10,8 +10,8 @@
 #include "PadControl.h"
 #include "PictureButton.h"
 #include "RecordingPlatformServices.h"
-#include "ValmoraProgram.h"
 #include "Valkubeform.h"
+#include "ValmoraProgram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -158,7 +158,8 @@ QString stateJson(ValmoraProgram& program, RecordingPlatformServices& services) 
         .add("current", integers({grid.row(), grid.column()}))
         .add("selection", range(grid.highlight()))
         .add("editor", json::string(editor.text()))
-        .add("editorSelection", integers({editor.selectionStartIndex(), editor.selectionLengthCount()}))
+        .add("editorSelection",
+             integers({editor.selectionStartIndex(), editor.selectionLengthCount()}))
         .add("focus", focus())
         .add("holdcalc", json::number(form.Holdcalc()))
         .add("value", json::string(form.Valuebox().text()))
@@ -181,6 +182,7 @@ QString stateJson(ValmoraProgram& program, RecordingPlatformServices& services) 
         .add("helpFile", json::string(program.records().helpFile))
         .add("window", twipsRect(form.outerRect()))
         .add("dialog", conversionsDialogJson())
-        .add("notice", json::boolean(ControlNames::openWindow(ControlNames::noticeDialog) != nullptr))
+        .add("notice",
+             json::boolean(ControlNames::openWindow(ControlNames::noticeDialog) != nullptr))
         .text();
 }

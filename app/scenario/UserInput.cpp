@@ -15,7 +15,8 @@
 
 namespace {
 
-// The window that gets the keyboard: an open popup first, then the active window.
+// The window that gets the keyboard: an open popup, else a modal dialog, else the active
+// window.
 QWindow* keyboardWindow() {
     QWidget* target = QApplication::activePopupWidget();
     if (target == nullptr)
@@ -40,7 +41,8 @@ constexpr std::array modifierKeys{ModifierKey{Qt::ShiftModifier, Qt::Key_Shift},
 
 } // namespace
 
-UserInput::UserInput(std::function<bool()> stopped) : stopped_(std::move(stopped)) {}
+UserInput::UserInput(EventSettling& settling, std::function<bool()> stopped)
+    : settling_(settling), stopped_(std::move(stopped)) {}
 
 void UserInput::press(const WidgetPoint& point, Qt::MouseButton button) {
     held_ |= button;
@@ -81,7 +83,7 @@ void UserInput::sendMouse(const WidgetPoint& point, Qt::MouseButtons state, Qt::
     const QPointF local = point.widget->mapTo(topLevel, point.position);
     qt_handleMouseEvent(window, local, window->mapToGlobal(local), state, button, type,
                         Qt::NoModifier, ++timestamp_);
-    settleEvents();
+    settling_.settle();
 }
 
 void UserInput::keyClick(const KeyStroke& stroke) {
@@ -113,5 +115,5 @@ void UserInput::sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifi
         return;
     // Each event carries the modifiers as they are once it has happened.
     qt_handleKeyEvent(keyboardWindow(), type, key, modifiers, text);
-    settleEvents();
+    settling_.settle();
 }

@@ -2,6 +2,8 @@
 
 #include "KeyStroke.h"
 
+class EventSettling;
+
 #include <QEvent>
 #include <QPointF>
 #include <QPointer>
@@ -24,7 +26,7 @@ struct WidgetPoint {
 class UserInput {
 public:
     // `stopped` tells when the program has ended: no further event is given then.
-    explicit UserInput(std::function<bool()> stopped);
+    UserInput(EventSettling& settling, std::function<bool()> stopped);
 
     void press(const WidgetPoint& point, Qt::MouseButton button);
     void release(const WidgetPoint& point);
@@ -43,6 +45,7 @@ private:
                    QEvent::Type type);
     void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, const QString& text);
 
+    EventSettling& settling_;
     std::function<bool()> stopped_;
     Qt::MouseButtons held_ = Qt::NoButton;
     Qt::MouseButton lastPressed_ = Qt::LeftButton;

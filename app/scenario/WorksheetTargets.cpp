@@ -71,7 +71,8 @@ WidgetPoint bareSurface(const Valkubeform& form) {
     HoverSurface& surface = form.surface();
     for (const QPointF& twips : bareCandidates) {
         const QPointF pixels = form.scale().toPixelsF(twips);
-        if (surface.rect().contains(pixels.toPoint()) && surface.childAt(pixels.toPoint()) == nullptr)
+        if (surface.rect().contains(pixels.toPoint()) &&
+            surface.childAt(pixels.toPoint()) == nullptr)
             return WidgetPoint{&surface, pixels};
     }
     failScenario(QStringLiteral("no bare place is left on the worksheet"));

@@ -1,0 +1,104 @@
+// The runner's order of events: commands run one after the other from the event loop, never
+// inside the reactions of the one before, except inside a modal dialog that a command opened.
+
+#include "EventSettling.h"
+#include "ScenarioFailure.h"
+#include "ScenarioRunner.h"
+
+#include <QApplication>
+#include <QDialog>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A script of `count` commands; command n (its line) runs steps[n] if there is one.
+class DriverRunner : public testing::Test {
+protected:
+    int run(int count) {
+        std::vector<ScenarioCommand> script(static_cast<std::size_t>(count));
+        for (int line = 1; line <= count; ++line)
+            script[static_cast<std::size_t>(line - 1)].line = line;
+        ScenarioRunner runner(
+            std::move(script),
+            [this](const ScenarioCommand& command) {
+                log.push_back(std::to_string(command.line));
+                if (auto step = steps.find(command.line); step != steps.end())
+                    step->second();
+            },
+            settling);
+        current = &runner;
+        runner.start();
+        const int status = QApplication::exec();
+        current = nullptr;
+        return status;
+    }
+
+    EventSettling settling;
+    std::map<int, std::function<void()>> steps;
+    std::vector<std::string> log;
+    ScenarioRunner* current = nullptr;
+};
+
+TEST_F(DriverRunner, RunsEveryCommandInOrderAndEndsWithStatusZero) {
+    EXPECT_EQ(run(3), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"1", "2", "3"}));
+}
+
+TEST_F(DriverRunner, ANextCommandNeverStartsInsideTheReactionsOfThePrevious) {
+    steps[1] = [this] {
+        // A reaction that shows a modal window and takes it down again before the event loop
+        // runs, then processes events itself as the program's reactions do: the next command
+        // still waits for its end.
+        QDialog dialog;
+        dialog.setModal(true);
+        dialog.show();
+        dialog.hide();
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        settling.settle();
+        log.push_back("1 done");
+    };
+    EXPECT_EQ(run(2), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"1", "1 done", "2"}));
+}
+
+TEST_F(DriverRunner, AModalDialogRunsTheFollowingCommandsInItsOwnLoop) {
+    QDialog* open = nullptr;
+    steps[1] = [this, &open] {
+        QDialog dialog;
+        open = &dialog;
+        dialog.exec();
+        open = nullptr;
+        log.push_back("dialog closed");
+    };
+    steps[2] = [this] {
+        log.push_back(QApplication::activeModalWidget() != nullptr ? "inside" : "outside");
+    };
+    steps[3] = [&open] { open->accept(); };
+    steps[4] = [this] {
+        log.push_back(QApplication::activeModalWidget() == nullptr ? "gone" : "still open");
+    };
+    EXPECT_EQ(run(4), 0);
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"1", "2", "inside", "3", "dialog closed", "4", "gone"}));
+}
+
+TEST_F(DriverRunner, AFailureEndsTheRunWithItsStatus) {
+    steps[2] = [] { rejectArgument(QStringLiteral("no such cell")); };
+    EXPECT_EQ(run(3), 2);
+    EXPECT_EQ(log, (std::vector<std::string>{"1", "2"}));
+}
+
+TEST_F(DriverRunner, TheProgramsEndStopsTheScript) {
+    steps[1] = [this] { current->finish(0); };
+    EXPECT_EQ(run(3), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"1"}));
+}
+
+} // namespace
