@@ -12,9 +12,11 @@ namespace {
 const char* displayProgramName = "valmora";
 QtMessageHandler previousHandler = nullptr;
 
-void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void startupMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s: cannot open a window: no display could be reached (is DISPLAY set?)\n",
+        std::fprintf(stderr,
+                     "%s: cannot open a window: no display could be reached (is DISPLAY set?)\n",
                      displayProgramName);
         std::_Exit(1);
     }

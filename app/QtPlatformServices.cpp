@@ -40,7 +40,8 @@ MessageResult QtPlatformServices::showMessage(const MessageRequest& request) {
     case QMessageBox::Cancel:
         return MessageResult::Cancel;
     default:
-        return request.buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel : MessageResult::Ok;
+        return request.buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel
+                                                              : MessageResult::Ok;
     }
 }
 

@@ -12,7 +12,8 @@ NumberLocale systemNumberLocale() {
 
 ValmoraProgram::ValmoraProgram(PlatformServices& services, NumberLocale locale)
     : services_(services), locale_(std::move(locale)) {
-    worksheet_ = std::make_unique<Valkubeform>(WorksheetContext{valuation_, locale_, records_, services_});
+    worksheet_ =
+        std::make_unique<Valkubeform>(WorksheetContext{valuation_, locale_, records_, services_});
     startup_ = std::make_unique<WorksheetStartup>(*worksheet_);
 }
 

@@ -38,4 +38,3 @@ private:
     std::unique_ptr<Valkubeform> worksheet_;
     std::unique_ptr<WorksheetStartup> startup_;
 };
-

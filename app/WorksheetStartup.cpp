@@ -20,11 +20,12 @@ constexpr double outerWidth = 8550;
 constexpr double outerHeight = 6900;
 
 const char* const parameterTitles[] = {"Annual Earnings per Share", "Annual Dividends per Share",
-                                        "Annual Growth Rate (%)", "Term (years)", "Target Yield (%)"};
+                                       "Annual Growth Rate (%)", "Term (years)",
+                                       "Target Yield (%)"};
 
-const QString disclaimer = QStringLiteral(
-    "Do NOT make investment decisions based on this software program alone.  "
-    "Always use your own judgment and consult your investment advisor.\r\n");
+const QString disclaimer =
+    QStringLiteral("Do NOT make investment decisions based on this software program alone.  "
+                   "Always use your own judgment and consult your investment advisor.\r\n");
 
 } // namespace
 
@@ -77,7 +78,8 @@ void WorksheetStartup::setOuterSize() {
 
 void WorksheetStartup::setHelpFile() {
     const QFileInfo executable(form_.context().services.executablePath());
-    form_.context().records.helpFile = helpFilePath(executable.absolutePath(), executable.completeBaseName(), '/');
+    form_.context().records.helpFile =
+        helpFilePath(executable.absolutePath(), executable.completeBaseName(), '/');
 }
 
 // Centred across a screen wide enough for the window and a margin, else close to the edge;
@@ -85,7 +87,8 @@ void WorksheetStartup::setHelpFile() {
 void WorksheetStartup::placeWindow() {
     const QSizeF screen = form_.context().services.screenSizeTwips();
     const TwipsRect outer = form_.outerRect();
-    const double left = screen.width() < outer.width + 600 ? 60 : (screen.width() - outer.width) / 2;
+    const double left =
+        screen.width() < outer.width + 600 ? 60 : (screen.width() - outer.width) / 2;
     const double top = screen.height() < outer.height + 900 ? 60 : 720;
     form_.setOuterPosition(left, top);
 }

@@ -64,7 +64,8 @@ void CommandButtons::move(int element) {
     if (box.text() == hint)
         return; // moving within one button must not redraw the hint
     box.setText(hint);
-    const double textWidth = form_.scale().toTwips(QFontMetrics(worksheetFont()).horizontalAdvance(hint));
+    const double textWidth =
+        form_.scale().toTwips(QFontMetrics(worksheetFont()).horizontalAdvance(hint));
     form_.setHintGeometry(form_.buttonRect(element).left, textWidth + hintPadding);
 }
 

@@ -22,7 +22,8 @@ void DetailTableView::fillDetailTable() {
     if (form_.computeValuation() == ValuationOutcome::ValueShown) {
         try {
             // Built in full before anything is shown: a failure leaves the table hidden.
-            const DetailTable table = buildDetailTable(form_.context().valuation, form_.context().locale);
+            const DetailTable table =
+                buildDetailTable(form_.context().valuation, form_.context().locale);
             form_.commentbox().setText(QString());
             prepareColumns();
             GridControl& grid = form_.Detailgrid();
@@ -31,7 +32,9 @@ void DetailTableView::fillDetailTable() {
             for (int row = 0; row < rowCount; ++row) {
                 const auto& cells = table.rows[static_cast<std::size_t>(row)];
                 for (int column = 0; column < columnCount; ++column)
-                    grid.setCellText(row, column, QString::fromStdString(cells[static_cast<std::size_t>(column)]));
+                    grid.setCellText(
+                        row, column,
+                        QString::fromStdString(cells[static_cast<std::size_t>(column)]));
             }
             grid.scrollToTop(); // a fresh table reads from its first year
             grid.show();
@@ -48,7 +51,8 @@ void DetailTableView::prepareColumns() {
     GridControl& grid = form_.Detailgrid();
     for (int column = 0; column < columnCount; ++column) {
         grid.setColumnWidthTwips(column, columnWidths[column]);
-        grid.setColumnAlignment(column, Qt::AlignRight | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter);
+        grid.setColumnAlignment(column, Qt::AlignRight | Qt::AlignVCenter,
+                                Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 

@@ -32,7 +32,8 @@ constexpr int lastRow = 5;
 
 ParameterEditing::ParameterEditing(Valkubeform& form) : form_(form) {
     form_.Entry().setReactions(this);
-    QObject::connect(&form_.Thegrid(), &GridControl::userMovedCurrentCell, &form_, [this] { cellEntered(); });
+    QObject::connect(&form_.Thegrid(), &GridControl::userMovedCurrentCell, &form_,
+                     [this] { cellEntered(); });
     QObject::connect(form_.menu(QStringLiteral("conversionsmenu")), &QMenu::aboutToShow, &form_,
                      [this] { convertMenuOpened(); });
 }
@@ -82,8 +83,8 @@ void ParameterEditing::keyPress(int& charCode) {
     if (charCode < '0' || charCode > '9') {
         const int row = form_.Thegrid().row();
         const bool signAllowed = row == 1 || row == 3;
-        const bool passes = charCode == backspaceCode || charCode == periodCode || charCode == commaCode ||
-                            (signAllowed && charCode == minusCode);
+        const bool passes = charCode == backspaceCode || charCode == periodCode ||
+                            charCode == commaCode || (signAllowed && charCode == minusCode);
         if (!passes)
             charCode = 0;
         return;

@@ -27,8 +27,8 @@
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const TwipsRect& rect, const TwipsScale& scale,
-                  const QString& caption, bool bordered, bool centred) {
+QLabel* makeLabel(QWidget* parent, const QString& name, const TwipsRect& rect,
+                  const TwipsScale& scale, const QString& caption, bool bordered, bool centred) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     placeTwips(*label, rect, scale);
@@ -63,7 +63,8 @@ public:
     }
     void setCurrentColumn(int column) override { form_.parameterGrid_->setColumn(column); }
     void setValueText(std::string_view text) override {
-        form_.valueBox_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        form_.valueBox_->setText(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
 
 private:
@@ -90,7 +91,8 @@ Valkubeform::Valkubeform(WorksheetContext context, QWidget* parent)
 
     const TwipsRect& designed = WorksheetLayout::clientArea;
     outerRect_ = designed;
-    resize(scale_.toPixels(designed.width), scale_.toPixels(designed.height) + menuBar()->sizeHint().height());
+    resize(scale_.toPixels(designed.width),
+           scale_.toPixels(designed.height) + menuBar()->sizeHint().height());
 }
 
 Valkubeform::~Valkubeform() = default;
@@ -145,12 +147,14 @@ void Valkubeform::createLabels() {
     setColours(*warningBox_, lightGrey, windowText);
     growthCaption_ = makeLabel(surface_, "Label2", growthCaption, scale_, " Growth %", true, true);
     setColours(*growthCaption_, white, windowText);
-    valueCaption_ = makeLabel(surface_, "Label1", valueCaption, scale_, "Theoretic Stock Value:", false, false);
+    valueCaption_ =
+        makeLabel(surface_, "Label1", valueCaption, scale_, "Theoretic Stock Value:", false, false);
     setColours(*valueCaption_, white, windowText);
     commentBox_ = makeLabel(surface_, "commentbox", commentBox, scale_, "", false, false);
     commentBox_->setWordWrap(true);
     setColours(*commentBox_, white, Qt::black);
-    yieldCaption_ = makeLabel(surface_, "Thelabel0", yieldCaption, scale_, "Target Yield:", false, false);
+    yieldCaption_ =
+        makeLabel(surface_, "Thelabel0", yieldCaption, scale_, "Target Yield:", false, false);
     setColours(*yieldCaption_, white, Qt::black);
 }
 
@@ -214,8 +218,10 @@ void Valkubeform::createButtons() {
         const QString raised = QStringLiteral(":/buttons/%1-raised.svg").arg(pictures[i]);
         const QString pressed = QStringLiteral(":/buttons/%1-pressed.svg").arg(pictures[i]);
         make(i, {buttonLefts[i], buttonTop, buttonWidth, buttonHeight}, raised, true);
-        make(i + 10, {raisedStoreLefts[i], raisedStoreTops[i], buttonWidth, buttonHeight}, raised, false);
-        make(i + 20, {raisedStoreLefts[i], pressedStoreTops[i], buttonWidth, buttonHeight}, pressed, false);
+        make(i + 10, {raisedStoreLefts[i], raisedStoreTops[i], buttonWidth, buttonHeight}, raised,
+             false);
+        make(i + 20, {raisedStoreLefts[i], pressedStoreTops[i], buttonWidth, buttonHeight}, pressed,
+             false);
     }
 }
 
@@ -261,7 +267,8 @@ void Valkubeform::createMenus() {
 }
 
 void Valkubeform::setTabOrder() {
-    QWidget* order[] = {editor_, parameterGrid_, termScale_, detailGrid_, pad_, growthScale_, yieldList_};
+    QWidget* order[] = {editor_, parameterGrid_, termScale_, detailGrid_,
+                        pad_,    growthScale_,   yieldList_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }

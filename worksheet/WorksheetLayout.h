@@ -11,22 +11,22 @@ namespace WorksheetLayout {
 inline constexpr TwipsRect clientArea{1995, 2850, 8430, 6720};
 
 inline constexpr TwipsRect yieldList{3240, 360, 795, 2790};
-inline constexpr TwipsRect termScale{300, 5490, 2760, 345};   // Picture3
-inline constexpr TwipsRect growthScale{180, 360, 540, 5040};  // Picture2
-inline constexpr TwipsRect pad{840, 360, 2220, 5040};         // Picture1
+inline constexpr TwipsRect termScale{300, 5490, 2760, 345};  // Picture3
+inline constexpr TwipsRect growthScale{180, 360, 540, 5040}; // Picture2
+inline constexpr TwipsRect pad{840, 360, 2220, 5040};        // Picture1
 inline constexpr double verticalLineX = 660;
 inline constexpr double horizontalLineY = 2340;
-inline constexpr TwipsRect editor{10500, 2820, 1212, 360};    // off the visible area on purpose
-inline constexpr TwipsRect termCaption{1380, 5850, 1215, 255};  // Label3
+inline constexpr TwipsRect editor{10500, 2820, 1212, 360};     // off the visible area on purpose
+inline constexpr TwipsRect termCaption{1380, 5850, 1215, 255}; // Label3
 inline constexpr TwipsRect detailGrid{3240, 3540, 4935, 2415};
 inline constexpr TwipsRect parameterGrid{4560, 900, 3615, 1680};
-inline constexpr TwipsRect hintBox{4500, 390, 1635, 225};     // Yellowbox
+inline constexpr TwipsRect hintBox{4500, 390, 1635, 225}; // Yellowbox
 inline constexpr TwipsRect valueBox{4560, 2940, 3615, 375};
 inline constexpr TwipsRect warningBox{3300, 3780, 4635, 1935};
-inline constexpr TwipsRect growthCaption{0, 60, 855, 255};    // Label2
+inline constexpr TwipsRect growthCaption{0, 60, 855, 255};      // Label2
 inline constexpr TwipsRect valueCaption{4560, 2700, 3375, 255}; // Label1
 inline constexpr TwipsRect commentBox{300, 3660, 1332, 2652};
-inline constexpr TwipsRect yieldCaption{3240, 60, 1215, 255};  // Thelabel(0)
+inline constexpr TwipsRect yieldCaption{3240, 60, 1215, 255}; // Thelabel(0)
 
 inline constexpr double buttonWidth = 360;
 inline constexpr double buttonHeight = 330;

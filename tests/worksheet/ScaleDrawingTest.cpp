@@ -19,8 +19,11 @@ TEST_F(ScaleDrawingTest, GrowthScaleHasItsTicksAndLabels) {
         EXPECT_EQ(line.to, QPointF(480, 120.0 * static_cast<double>(i + 1))) << i;
     }
     EXPECT_EQ(strip.lines().back().from.y(), 4920);
-    const std::pair<QPointF, QString> labels[] = {
-        {{60, 40}, " 40 "}, {{60, 1240}, " 30 "}, {{60, 2440}, " 20 "}, {{60, 3640}, " 10 "}, {{60, 4840}, " 0 "}};
+    const std::pair<QPointF, QString> labels[] = {{{60, 40}, " 40 "},
+                                                  {{60, 1240}, " 30 "},
+                                                  {{60, 2440}, " 20 "},
+                                                  {{60, 3640}, " 10 "},
+                                                  {{60, 4840}, " 0 "}};
     ASSERT_EQ(strip.texts().size(), std::size(labels));
     for (std::size_t i = 0; i < std::size(labels); ++i) {
         EXPECT_EQ(strip.texts()[i].topLeft, labels[i].first) << i;

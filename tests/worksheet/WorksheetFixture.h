@@ -25,6 +25,7 @@ protected:
 
     Valkubeform& form() { return program->worksheet(); }
 
-    RecordingPlatformServices services{QSizeF(19200, 14400), QStringLiteral("/opt/valmora/bin/valmora")};
+    RecordingPlatformServices services{QSizeF(19200, 14400),
+                                       QStringLiteral("/opt/valmora/bin/valmora")};
     std::unique_ptr<ValmoraProgram> program;
 };

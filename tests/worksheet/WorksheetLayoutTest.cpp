@@ -18,11 +18,11 @@ using WorksheetLayoutTest = WorksheetFixture;
 TEST_F(WorksheetLayoutTest, ControlsStandWhereDesigned) {
     using namespace WorksheetLayout;
     const std::pair<const char*, TwipsRect> controls[] = {
-        {"Yieldlist", yieldList},     {"Picture3", termScale},      {"Picture2", growthScale},
-        {"Picture1", pad},            {"Entry0", editor},           {"Label3", termCaption},
-        {"Detailgrid", detailGrid},   {"Thegrid", parameterGrid},   {"Yellowbox", hintBox},
-        {"Valuebox", valueBox},       {"Warningbox", warningBox},   {"Label2", growthCaption},
-        {"Label1", valueCaption},     {"commentbox", commentBox},   {"Thelabel0", yieldCaption},
+        {"Yieldlist", yieldList},   {"Picture3", termScale},    {"Picture2", growthScale},
+        {"Picture1", pad},          {"Entry0", editor},         {"Label3", termCaption},
+        {"Detailgrid", detailGrid}, {"Thegrid", parameterGrid}, {"Yellowbox", hintBox},
+        {"Valuebox", valueBox},     {"Warningbox", warningBox}, {"Label2", growthCaption},
+        {"Label1", valueCaption},   {"commentbox", commentBox}, {"Thelabel0", yieldCaption},
     };
     for (const auto& [name, rect] : controls) {
         auto* widget = form().findChild<QWidget*>(QString::fromLatin1(name));
@@ -46,16 +46,20 @@ TEST_F(WorksheetLayoutTest, ButtonsAreLinedUpAfterStartUp) {
         EXPECT_NE(form().Thebutton(i + 10).picture(), form().Thebutton(i + 20).picture()) << i;
     }
     const TwipsRect help = form().buttonRect(5);
-    EXPECT_EQ(help.left + help.width, WorksheetLayout::parameterGrid.left + WorksheetLayout::parameterGrid.width);
+    EXPECT_EQ(help.left + help.width,
+              WorksheetLayout::parameterGrid.left + WorksheetLayout::parameterGrid.width);
 }
 
 TEST_F(WorksheetLayoutTest, LabelsCarryTheirCaptions) {
     const std::pair<const char*, const char*> captions[] = {
-        {"Label1", "Theoretic Stock Value:"}, {"Label2", " Growth %"},
-        {"Label3", " Term (Years)"},          {"Thelabel0", "Target Yield:"},
+        {"Label1", "Theoretic Stock Value:"},
+        {"Label2", " Growth %"},
+        {"Label3", " Term (Years)"},
+        {"Thelabel0", "Target Yield:"},
     };
     for (const auto& [name, caption] : captions)
-        EXPECT_EQ(form().findChild<QLabel*>(QString::fromLatin1(name))->text(), QString::fromLatin1(caption));
+        EXPECT_EQ(form().findChild<QLabel*>(QString::fromLatin1(name))->text(),
+                  QString::fromLatin1(caption));
 }
 
 // The menu bar with its names, captions and shortcuts.
@@ -103,7 +107,8 @@ TEST_F(WorksheetLayoutTest, TabOrderFollowsTheDesign) {
                !form().isAncestorOf(widget))
             widget = widget->nextInFocusChain();
     }
-    EXPECT_EQ(visited, QStringList({"Entry0", "Thegrid", "Picture3", "Picture1", "Picture2", "Yieldlist", "Entry0"}));
+    EXPECT_EQ(visited, QStringList({"Entry0", "Thegrid", "Picture3", "Picture1", "Picture2",
+                                    "Yieldlist", "Entry0"}));
 }
 
 // The layout is fixed: a resize moves nothing.
