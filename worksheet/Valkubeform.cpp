@@ -89,6 +89,9 @@ Valkubeform::Valkubeform(WorksheetContext context, QWidget* parent)
     detailTableView_ = std::make_unique<DetailTableView>(*this);
     connectReactions();
 
+    // The editor lives beyond the right edge on purpose; a wider window would bare it.
+    setMaximumWidth(scale_.toPixels(WorksheetLayout::editor.left));
+
     const TwipsRect& designed = WorksheetLayout::clientArea;
     outerRect_ = designed;
     resize(scale_.toPixels(designed.width),

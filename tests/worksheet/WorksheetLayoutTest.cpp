@@ -2,6 +2,7 @@
 
 #include "EditorControl.h"
 #include "GridControl.h"
+#include "HoverSurface.h"
 #include "PictureButton.h"
 #include "Twips.h"
 #include "WorksheetLayout.h"
@@ -117,6 +118,13 @@ TEST_F(WorksheetLayoutTest, ResizingMovesNoControl) {
     form().resize(form().width() / 2, form().height() / 2);
     QCoreApplication::processEvents();
     EXPECT_EQ(form().Thegrid().geometry(), before);
+}
+
+// The editor stays out of sight however wide the user drags the window.
+TEST_F(WorksheetLayoutTest, WideningNeverBaresTheEditor) {
+    form().resize(4000, form().height());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form().surface().rect().intersects(form().Entry().geometry()));
 }
 
 } // namespace
