@@ -2,8 +2,11 @@
 
 #include "CommandButtons.h"
 #include "EditorControl.h"
+#include "Fonts.h"
 #include "GridControl.h"
+#include "HoverLabel.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace {
@@ -60,6 +63,47 @@ TEST_F(WorksheetReactions, UnreadableCellStepsNothing) {
     form().commandButtons().release(CommandButtons::Up);
     EXPECT_EQ(form().Thegrid().cellText(1, 1), QString(400, QLatin1Char('9')));
     EXPECT_EQ(form().Valuebox().text(), QStringLiteral("Missing or incorrect data"));
+}
+
+} // namespace
+
+namespace {
+
+// The hint box is as wide as its text in the worksheet font plus a margin, under its button.
+TEST_F(WorksheetReactions, HintFitsItsText) {
+    form().commandButtons().move(CommandButtons::Down);
+    const double textWidth =
+        form().scale().toTwips(QFontMetrics(worksheetFont()).horizontalAdvance("Down -1"));
+    EXPECT_EQ(form().Yellowbox().text(), QStringLiteral("Down -1"));
+    EXPECT_EQ(form().hintRect().left, 6060);
+    EXPECT_EQ(form().hintRect().width, textWidth + 84);
+}
+
+// Moving within the same button leaves the hint box alone (no flicker).
+TEST_F(WorksheetReactions, RepeatedMovesDoNotTouchTheHint) {
+    form().commandButtons().move(CommandButtons::Detail);
+    form().setHintGeometry(100, 200);
+    form().commandButtons().move(CommandButtons::Detail);
+    EXPECT_EQ(form().hintRect().left, 100);
+    EXPECT_EQ(form().hintRect().width, 200);
+}
+
+// The table's shape: five right-aligned columns of the designed widths.
+TEST_F(WorksheetReactions, DetailTableHasItsColumns) {
+    const char* const cells[] = {"2", "1", "5", "10", "10"};
+    for (int row = 1; row <= 5; ++row)
+        form().Thegrid().setCellText(row, 1, QString::fromLatin1(cells[row - 1]));
+    form().commandButtons().release(CommandButtons::Detail);
+    GridControl& table = form().Detailgrid();
+    ASSERT_TRUE(table.isVisible());
+    const double widths[] = {600, 900, 900, 900, 1200};
+    for (int column = 0; column < 5; ++column) {
+        EXPECT_EQ(table.columnWidthTwips(column), widths[column]) << column;
+        EXPECT_TRUE(table.cellAlignment(0, column) & Qt::AlignRight) << column;
+        EXPECT_TRUE(table.cellAlignment(5, column) & Qt::AlignRight) << column;
+    }
+    EXPECT_EQ(table.rowCount(), 12);
+    EXPECT_EQ(form().focusWidget(), &form().Entry());
 }
 
 } // namespace
