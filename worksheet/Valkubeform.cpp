@@ -71,7 +71,7 @@ private:
     Valkubeform& form_;
 };
 
-Valkubeform::Valkubeform(WorksheetContext context, QWidget* parent)
+Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), scale_(TwipsScale::forScreen(nullptr)),
       sheet_(std::make_unique<Sheet>(*this)) {
     setObjectName(QStringLiteral("Valkubeform"));

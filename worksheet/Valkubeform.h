@@ -49,7 +49,7 @@ class Valkubeform : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit Valkubeform(WorksheetContext context, QWidget* parent = nullptr);
+    explicit Valkubeform(const WorksheetContext& context, QWidget* parent = nullptr);
     ~Valkubeform() override;
 
     // Controls, by the names the rest of the program knows them.
