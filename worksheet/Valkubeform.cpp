@@ -92,10 +92,8 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     // The editor lives beyond the right edge on purpose; a wider window would bare it.
     setMaximumWidth(scale_.toPixels(WorksheetLayout::editor.left));
 
-    const TwipsRect& designed = WorksheetLayout::clientArea;
-    outerRect_ = designed;
-    resize(scale_.toPixels(designed.width),
-           scale_.toPixels(designed.height) + menuBar()->sizeHint().height());
+    // As designed until start-up sets the window's outer size and place.
+    outerRect_ = WorksheetLayout::clientArea;
 }
 
 Valkubeform::~Valkubeform() = default;

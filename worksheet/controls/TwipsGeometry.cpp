@@ -17,25 +17,24 @@ void TwipsGeometry::setGeometryTwips(const TwipsRect& twips) {
 }
 
 void TwipsGeometry::setLeftTwips(double left) {
-    TwipsRect twips = geometryTwips();
-    twips.left = left;
-    setGeometryTwips(twips);
+    setPart(&TwipsRect::left, left);
 }
 
 void TwipsGeometry::setTopTwips(double top) {
-    TwipsRect twips = geometryTwips();
-    twips.top = top;
-    setGeometryTwips(twips);
+    setPart(&TwipsRect::top, top);
 }
 
 void TwipsGeometry::setWidthTwips(double width) {
-    TwipsRect twips = geometryTwips();
-    twips.width = width;
-    setGeometryTwips(twips);
+    setPart(&TwipsRect::width, width);
 }
 
 void TwipsGeometry::setHeightTwips(double height) {
+    setPart(&TwipsRect::height, height);
+}
+
+// Changes one figure and keeps the other three as they are now.
+void TwipsGeometry::setPart(double TwipsRect::*part, double value) {
     TwipsRect twips = geometryTwips();
-    twips.height = height;
+    twips.*part = value;
     setGeometryTwips(twips);
 }

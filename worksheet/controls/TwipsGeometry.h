@@ -31,6 +31,8 @@ protected:
     TwipsGeometry& operator=(const TwipsGeometry&) = delete;
 
 private:
+    void setPart(double TwipsRect::*part, double value);
+
     QWidget& widget_;
     TwipsScale scale_;
     TwipsRect twips_;
