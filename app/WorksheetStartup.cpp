@@ -1,9 +1,10 @@
 #include "WorksheetStartup.h"
 
 #include "DrawingStrip.h"
-#include "EditorControl.h"
 #include "GridControl.h"
 #include "HelpFilePath.h"
+#include "ParameterCursor.h"
+#include "ParameterRow.h"
 #include "PlatformServices.h"
 #include "ProgramRecords.h"
 #include "Valkubeform.h"
@@ -59,11 +60,7 @@ void WorksheetStartup::activate() {
     drawGrowthScale();
     drawTermScale();
     form_.Detailgrid().hide();
-    GridControl& grid = form_.Thegrid();
-    grid.setColumn(1);
-    grid.setRow(1);
-    form_.selectCell(1, 1);
-    form_.Entry().setFocus();
+    form_.cursor().returnToFirstRow();
 }
 
 void WorksheetStartup::setProgramTexts() {
@@ -101,13 +98,13 @@ void WorksheetStartup::fillParameterTitles() {
     grid.setRow(0);
     grid.setColumn(0);
     grid.setText(QStringLiteral("PARAMETERS:"));
-    for (int row = 1; row <= 5; ++row) {
+    for (int row = ParameterRow::first; row <= ParameterRow::last; ++row) {
         grid.setRow(row);
-        grid.setText(QString::fromLatin1(parameterTitles[row - 1]));
+        grid.setText(QString::fromLatin1(parameterTitles[row - ParameterRow::first]));
     }
-    grid.setColumn(1);
-    grid.setRow(1);
-    form_.selectCell(1, 1);
+    grid.setColumn(ParameterRow::valueColumn);
+    grid.setRow(ParameterRow::first);
+    form_.cursor().selectCell(ParameterRow::first, ParameterRow::valueColumn);
 }
 
 void WorksheetStartup::writeDisclaimer() {

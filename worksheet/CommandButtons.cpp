@@ -7,6 +7,8 @@
 #include "HoverLabel.h"
 #include "LeadingNumber.h"
 #include "ListControl.h"
+#include "ParameterCursor.h"
+#include "ParameterRow.h"
 #include "PictureButton.h"
 #include "PlatformServices.h"
 #include "Valkubeform.h"
@@ -111,9 +113,7 @@ void CommandButtons::stepCurrentCell(double step) {
     PlatformServices& services = form_.context().services;
     double value = 0;
     if (readCell(grid.text(), value)) {
-        const int row = grid.row();
-        const bool mayGoNegative = row == 1 || row == 3;
-        if (step > 0 || mayGoNegative || value >= 1)
+        if (step > 0 || ParameterRow::mayBeNegative(grid.row()) || value >= 1)
             grid.setText(numberText(value + step));
         else
             services.beep();
@@ -139,14 +139,9 @@ void CommandButtons::clearWorksheet() {
     state.dividends = 0;
     form_.Valuebox().setText(QString());
     GridControl& grid = form_.Thegrid();
-    grid.setColumn(1);
-    for (int row = 1; row <= 5; ++row) {
-        grid.setRow(row);
-        grid.setText(QString());
-    }
+    grid.setColumn(ParameterRow::valueColumn);
+    for (int row = ParameterRow::first; row <= ParameterRow::last; ++row)
+        form_.cursor().writeParameter(row, QString());
     form_.Yieldlist().clearSelectedPosition();
-    grid.setColumn(1);
-    grid.setRow(1);
-    form_.selectCell(1, 1);
-    form_.Entry().setFocus();
+    form_.cursor().returnToFirstRow();
 }

@@ -1,8 +1,9 @@
 #include "DetailTableView.h"
 
 #include "DetailTable.h"
-#include "EditorControl.h"
 #include "GridControl.h"
+#include "ParameterCursor.h"
+#include "ParameterRow.h"
 #include "Valkubeform.h"
 #include "ValuationFailure.h"
 
@@ -17,8 +18,8 @@ DetailTableView::DetailTableView(Valkubeform& form) : form_(form) {}
 
 void DetailTableView::fillDetailTable() {
     GridControl& parameters = form_.Thegrid();
-    parameters.setRow(1);
-    parameters.setColumn(1);
+    parameters.setRow(ParameterRow::first);
+    parameters.setColumn(ParameterRow::valueColumn);
     if (form_.computeValuation() == ValuationOutcome::ValueShown) {
         try {
             // Built in full before anything is shown: a failure leaves the table hidden.
@@ -44,7 +45,7 @@ void DetailTableView::fillDetailTable() {
             // The table stays hidden; the value box already shows the valuation.
         }
     }
-    returnToFirstParameter();
+    form_.cursor().returnToFirstRow();
 }
 
 void DetailTableView::prepareColumns() {
@@ -54,14 +55,4 @@ void DetailTableView::prepareColumns() {
         grid.setColumnAlignment(column, Qt::AlignRight | Qt::AlignVCenter,
                                 Qt::AlignRight | Qt::AlignVCenter);
     }
-}
-
-void DetailTableView::returnToFirstParameter() {
-    GridControl& parameters = form_.Thegrid();
-    parameters.setRow(1);
-    parameters.setColumn(1);
-    form_.selectCell(1, 1);
-    EditorControl& editor = form_.Entry();
-    editor.setSelection(0, static_cast<int>(editor.text().size()));
-    editor.setFocus();
 }

@@ -13,7 +13,6 @@ public:
 
 private:
     void prepareColumns();
-    void returnToFirstParameter();
 
     Valkubeform& form_;
 };

@@ -3,6 +3,8 @@
 #include "EditorControl.h"
 #include "GridControl.h"
 #include "LocaleNumber.h"
+#include "ParameterCursor.h"
+#include "ParameterRow.h"
 #include "PlatformServices.h"
 #include "ProgramRecords.h"
 #include "Valkubeform.h"
@@ -25,9 +27,6 @@ constexpr int downKey = 40;
 constexpr int printKey = 44;
 constexpr int deleteKey = 46;
 
-constexpr int firstRow = 1;
-constexpr int lastRow = 5;
-
 } // namespace
 
 ParameterEditing::ParameterEditing(Valkubeform& form) : form_(form) {
@@ -41,8 +40,8 @@ ParameterEditing::ParameterEditing(Valkubeform& form) : form_(form) {
 void ParameterEditing::cellEntered() {
     QCoreApplication::processEvents();
     GridControl& grid = form_.Thegrid();
-    if (grid.column() == 0) {
-        grid.setColumn(1);
+    if (grid.column() == ParameterRow::titleColumn) {
+        grid.setColumn(ParameterRow::valueColumn);
         return;
     }
     form_.Detailgrid().hide();
@@ -51,8 +50,8 @@ void ParameterEditing::cellEntered() {
     // A zero is shown in the cell but not offered for editing: the first key replaces it.
     if (editor.text() == QLatin1String("0"))
         editor.setText(QString());
-    form_.selectCell(grid.row(), grid.column());
-    form_.refocusEditor();
+    form_.cursor().selectCell(grid.row(), grid.column());
+    form_.cursor().refocusEditor();
 }
 
 void ParameterEditing::changed() {
@@ -77,12 +76,12 @@ void ParameterEditing::keyPress(int& charCode) {
         form_.setHoldcalc(1);
         charCode = 0;
         const int row = form_.Thegrid().row();
-        moveToRow(row >= lastRow ? firstRow : row + 1);
+        moveToRow(ParameterRow::below(row));
         return;
     }
     if (charCode < '0' || charCode > '9') {
         const int row = form_.Thegrid().row();
-        const bool signAllowed = row == 1 || row == 3;
+        const bool signAllowed = ParameterRow::mayBeNegative(row);
         const bool passes = charCode == backspaceCode || charCode == periodCode ||
                             charCode == commaCode || (signAllowed && charCode == minusCode);
         if (!passes)
@@ -97,11 +96,11 @@ void ParameterEditing::keyDown(int& keyCode) {
     if (keyCode == downKey) {
         form_.setHoldcalc(1);
         keyCode = 0;
-        moveToRow(row >= lastRow ? firstRow : row + 1);
+        moveToRow(ParameterRow::below(row));
     } else if (keyCode == upKey) {
         form_.setHoldcalc(1);
         keyCode = 0;
-        moveToRow(row <= firstRow ? lastRow : row - 1);
+        moveToRow(ParameterRow::above(row));
     } else if (keyCode == deleteKey || keyCode == printKey) {
         // The editor then deletes as usual; its own change runs the edit check.
         form_.Thegrid().setText(QString());
@@ -119,17 +118,15 @@ void ParameterEditing::convertMenuOpened() {
     toEarnings->setEnabled(false);
     toDividends->setEnabled(false);
     const int row = form_.Thegrid().row();
-    if (row == 1)
+    if (row == ParameterRow::Earnings)
         toEarnings->setEnabled(true);
-    else if (row == 2)
+    else if (row == ParameterRow::Dividends)
         toDividends->setEnabled(true);
 }
 
 // Enter and the arrow keys: the editor keeps the text of the row it came from, wholly
 // selected, so the first key typed replaces it and lands in the new row.
 void ParameterEditing::moveToRow(int row) {
-    form_.Thegrid().setRow(row);
-    form_.selectCell(row, 1);
-    form_.refocusEditor();
+    form_.cursor().moveToRow(row);
     QCoreApplication::processEvents();
 }

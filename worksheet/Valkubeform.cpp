@@ -10,6 +10,7 @@
 #include "HoverSurface.h"
 #include "ListControl.h"
 #include "PadControl.h"
+#include "ParameterCursor.h"
 #include "ParameterEditing.h"
 #include "PictureButton.h"
 #include "PlatformServices.h"
@@ -83,6 +84,7 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     createMenus();
     setTabOrder();
 
+    cursor_ = std::make_unique<ParameterCursor>(*parameterGrid_, *editor_);
     parameterEditing_ = std::make_unique<ParameterEditing>(*this);
     commandButtons_ = std::make_unique<CommandButtons>(*this);
     yieldPicking_ = std::make_unique<YieldPicking>(*this);
@@ -335,15 +337,6 @@ void Valkubeform::applyOuterGeometry() {
 
 ValuationOutcome Valkubeform::computeValuation() {
     return ComputeValuation(*sheet_, context_.valuation, context_.locale);
-}
-
-void Valkubeform::selectCell(int row, int column) {
-    parameterGrid_->setHighlight({row, column, row, column});
-}
-
-void Valkubeform::refocusEditor() {
-    editor_->setSelection(0, static_cast<int>(editor_->text().size()));
-    editor_->setFocus();
 }
 
 void Valkubeform::requestHelp() {

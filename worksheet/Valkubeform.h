@@ -38,6 +38,7 @@ class HoverLabel;
 class HoverSurface;
 class ListControl;
 class PadControl;
+class ParameterCursor;
 class ParameterEditing;
 class PictureButton;
 class QAction;
@@ -89,10 +90,9 @@ public:
 
     // Runs the valuation against the grid and shows the result in Valuebox.
     ValuationOutcome computeValuation();
-    // Highlights the single cell (row, column) of the parameter grid.
-    void selectCell(int row, int column);
-    // Selects the editor's whole text and gives it the keyboard focus.
-    void refocusEditor();
+    // The recurring steps between the parameter grid and the editor (Select cell, Refocus
+    // editor, back to the first row).
+    ParameterCursor& cursor() const { return *cursor_; }
     // Opens the help file at its contents (F1, the Help button, the help menu).
     void requestHelp();
 
@@ -154,6 +154,7 @@ private:
     QSize appliedDecoration_;
 
     std::unique_ptr<Sheet> sheet_;
+    std::unique_ptr<ParameterCursor> cursor_;
     std::unique_ptr<ParameterEditing> parameterEditing_;
     std::unique_ptr<CommandButtons> commandButtons_;
     std::unique_ptr<YieldPicking> yieldPicking_;

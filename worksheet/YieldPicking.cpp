@@ -1,11 +1,11 @@
 #include "YieldPicking.h"
 
-#include "GridControl.h"
 #include "ListControl.h"
+#include "ParameterCursor.h"
+#include "ParameterRow.h"
 #include "Valkubeform.h"
 
 namespace {
-constexpr int yieldRow = 5;
 constexpr int startingYield = 4;
 } // namespace
 
@@ -26,16 +26,15 @@ void YieldPicking::pick() {
     if (form_.Holdcalc() == 1)
         return;
     ListControl& list = form_.Yieldlist();
-    GridControl& grid = form_.Thegrid();
-    grid.setRow(yieldRow);
     const int position = list.selectedPosition();
-    grid.setText(position >= 0 ? list.item(position)->text() : QString());
-    form_.selectCell(yieldRow, 1);
+    form_.cursor().writeParameter(ParameterRow::Yield,
+                                  position >= 0 ? list.item(position)->text() : QString());
+    form_.cursor().selectCell(ParameterRow::Yield, ParameterRow::valueColumn);
     form_.computeValuation();
     form_.setHoldcalc(1);
     list.selectPosition(0); // raises a pick of its own, which the flag turns away
     form_.setHoldcalc(0);
     // The keyboard stays with the editor: what the user types next replaces its text and
     // lands in the yield row.
-    form_.refocusEditor();
+    form_.cursor().refocusEditor();
 }
