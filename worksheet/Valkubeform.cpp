@@ -10,6 +10,7 @@
 #include "HoverSurface.h"
 #include "ListControl.h"
 #include "PadControl.h"
+#include "PadDragging.h"
 #include "ParameterCursor.h"
 #include "ParameterEditing.h"
 #include "PictureButton.h"
@@ -84,6 +85,9 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     parameterEditing_ = std::make_unique<ParameterEditing>(*this);
     commandButtons_ = std::make_unique<CommandButtons>(*this);
     yieldPicking_ = std::make_unique<YieldPicking>(*this);
+    padDragging_ = std::make_unique<PadDragging>(
+        *pad_, *detailGrid_, *cursor_, context_.valuation, [this] { computeValuation(); },
+        *editor_);
     detailTableView_ = std::make_unique<DetailTableView>(*this);
     connectReactions();
 

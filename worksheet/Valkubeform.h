@@ -12,6 +12,8 @@
 //                     row keys, release recalculation, conversion menu availability
 //   CommandButtons    the picture buttons: pressed look, hint, commands, ClearWorksheet
 //   YieldPicking      Yieldlist: FillYieldList and the pick reaction
+//   PadDragging       the term and growth pad Picture1: a left-button drag sets the term and
+//                     the growth rate, moves the cross-hair and recalculates
 //   DetailTableView   FillDetailTable, the year-by-year table in Detailgrid
 // Start-up (load and first activation) is the application's; it drives this class.
 //
@@ -38,6 +40,7 @@ class HoverLabel;
 class HoverSurface;
 class ListControl;
 class PadControl;
+class PadDragging;
 class ParameterCursor;
 class ParameterEditing;
 class PictureButton;
@@ -152,5 +155,6 @@ private:
     std::unique_ptr<ParameterEditing> parameterEditing_;
     std::unique_ptr<CommandButtons> commandButtons_;
     std::unique_ptr<YieldPicking> yieldPicking_;
+    std::unique_ptr<PadDragging> padDragging_;
     std::unique_ptr<DetailTableView> detailTableView_;
 };
