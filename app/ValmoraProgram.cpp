@@ -3,6 +3,8 @@
 #include "ConversionEntries.h"
 #include "MDIForm1.h"
 #include "MenuCommands.h"
+#include "NoticeDialogOwner.h"
+#include "Noticeform.h"
 #include "ProgramMenus.h"
 #include "Valkubeform.h"
 #include "WorksheetStartup.h"
@@ -21,8 +23,11 @@ ValmoraProgram::ValmoraProgram(PlatformServices& services, NumberLocale locale)
     menus_ = std::make_unique<ProgramMenus>(*frame_);
     worksheet_->setConversionEntries({menus_->entry(QStringLiteral("PEtoearnings")),
                                       menus_->entry(QStringLiteral("yieldtodividends"))});
-    commands_ = std::make_unique<MenuCommands>(
-        *menus_, services_, records_, worksheet_->parameterEditing(), MenuCommands::Dialogs{});
+    notice_ = std::make_unique<NoticeDialogOwner>();
+    MenuCommands::Dialogs dialogs;
+    dialogs.showNotice = [this] { notice_->show(frame_.get()); };
+    commands_ = std::make_unique<MenuCommands>(*menus_, services_, records_,
+                                               worksheet_->parameterEditing(), std::move(dialogs));
     startup_ = std::make_unique<WorksheetStartup>(*worksheet_, *frame_);
 }
 
