@@ -26,6 +26,9 @@ Noticeform::Noticeform(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Noticeform"));
     setWindowTitle(QStringLiteral("Notice"));
     setModal(false);
+    // A dialog to read and close: no minimise or maximise box.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* text = new QLabel(noticeText, this);
     text->setObjectName(QStringLiteral("Noticetext"));
