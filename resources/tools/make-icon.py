@@ -9,14 +9,18 @@ Each PNG pixel is the area average of the drawing's pixels under it (alpha
 weighted), so 32, 64, 128 and 256 keep every pixel sharp and the smaller
 sizes shrink it evenly.  Python's standard library is all it needs.
 
-Usage: make-icon.py [resources-directory]
+Usage: make-icon.py [--check] [resources-directory]
+  --check  writes nothing; fails and names every file that differs from the
+           drawing (the PNGs are compared pixel by pixel, not byte by byte)
 """
 import os
 import struct
 import sys
 import zlib
 
-RESOURCES = sys.argv[1] if len(sys.argv) > 1 else os.path.normpath(os.path.join(
+ARGUMENTS = [a for a in sys.argv[1:] if a != "--check"]
+CHECK = "--check" in sys.argv[1:]
+RESOURCES = ARGUMENTS[0] if ARGUMENTS else os.path.normpath(os.path.join(
     os.path.dirname(os.path.abspath(__file__)), ".."))
 APP_ID = "org.valmora.Valmora"
 SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
@@ -146,6 +150,46 @@ def png(rows):
             + chunk(b"IEND", b""))
 
 
+def png_pixels(data):
+    """The RGBA rows of a PNG as written by png(), or None for any other PNG."""
+    if not data.startswith(b"\x89PNG\r\n\x1a\n"):
+        return None
+    at, header, compressed = 8, None, b""
+    while at + 8 <= len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            compressed += body
+        at += 12 + length
+    if header is None or header[2:] != (8, 6, 0, 0, 0):
+        return None
+    width, height = header[0], header[1]
+    try:
+        raw = zlib.decompress(compressed)
+    except zlib.error:
+        return None
+    stride = 1 + 4 * width
+    if len(raw) != stride * height:
+        return None
+    rows = []
+    for j in range(height):
+        line = raw[j * stride:(j + 1) * stride]
+        if line[0] != 0:
+            return None
+        rows.append([tuple(line[1 + 4 * i:5 + 4 * i]) for i in range(width)])
+    return rows
+
+
+def read(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except OSError:
+        return None
+
+
 def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
@@ -153,7 +197,19 @@ def write(path, data):
     print(path)
 
 
-write(os.path.join(RESOURCES, "icons", "valmora.svg"), svg().encode())
-for size in SIZES:
-    write(os.path.join(RESOURCES, "icons", "hicolor", f"{size}x{size}", "apps", APP_ID + ".png"),
-          png(pixels(size)))
+svg_path = os.path.join(RESOURCES, "icons", "valmora.svg")
+png_paths = {size: os.path.join(RESOURCES, "icons", "hicolor", f"{size}x{size}", "apps",
+                                APP_ID + ".png") for size in SIZES}
+if CHECK:
+    stale = [] if read(svg_path) == svg().encode() else [svg_path]
+    for size, path in png_paths.items():
+        data = read(path)
+        if data is None or png_pixels(data) != pixels(size):
+            stale.append(path)
+    for path in stale:
+        print(f"{path} differs from the drawing; run {sys.argv[0]} to write it anew")
+    sys.exit(1 if stale else 0)
+
+write(svg_path, svg().encode())
+for size, path in png_paths.items():
+    write(path, png(pixels(size)))
