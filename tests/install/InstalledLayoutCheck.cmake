@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks that the program, started through
-# bin/valmora (a symlink), takes its help file from the folder the link points into.
+# bin/valmora (a symlink), takes its help file from the folder the link points into; and
+# that the installed AppStream metadata, desktop entry and icons validate together.
 #
 # The installed program is replaced by the scenario driver under the same name: the driver
 # runs the same start-up and takes the executable path from the same Qt call as the
@@ -33,6 +34,13 @@ endif()
 file(READ_SYMLINK ${prefix}/bin/valmora link)
 if(NOT link STREQUAL "../lib/valmora/valmora")
   message(FATAL_ERROR "bin/valmora points to '${link}', not to ../lib/valmora/valmora")
+endif()
+
+# The metadata, the desktop entry it launches and the icons, checked together as installed.
+execute_process(COMMAND appstreamcli validate-tree --no-net ${prefix}
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "appstreamcli validate-tree: ${status}\n${output}${errors}")
 endif()
 
 file(COPY_FILE ${DRIVER} ${program})
