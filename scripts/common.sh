@@ -5,8 +5,12 @@ set -euo pipefail
 VALMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VALMORA_BUILD="${VALMORA_BUILD:-$VALMORA_ROOT/build}"
 
-valmora_packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
-                  fonts-liberation2)
+# What building and running the program needs (the font is the worksheet's).
+valmora_packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2)
+# What the tests need on top: GoogleTest; python3 for the icon check; the validators of the
+# desktop entry and the AppStream metadata; dpkg-dev (dpkg-shlibdeps) and file, which CPack
+# uses to build the Debian package; lintian to judge it.
+valmora_test_packages=(libgtest-dev python3 desktop-file-utils appstream dpkg-dev file lintian)
 
 install_missing_packages() {
     local missing=()
