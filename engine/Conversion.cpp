@@ -30,15 +30,16 @@ double asWritten(float value) {
     std::array<char, 64> buffer; // the largest float has 39 digits
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                        std::chars_format::fixed);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(written.ptr - buffer.data()));
     double decimal = value;
     std::from_chars(text.data(), text.data() + text.size(), decimal);
     const auto point = text.find('.');
-    const bool tie = point != std::string_view::npos && text.size() - point - 1 == 4 &&
-                     text.back() == '5';
+    const bool tie =
+        point != std::string_view::npos && text.size() - point - 1 == 4 && text.back() == '5';
     if (tie)
-        decimal =
-            std::nextafter(decimal, std::copysign(std::numeric_limits<double>::infinity(), decimal));
+        decimal = std::nextafter(decimal,
+                                 std::copysign(std::numeric_limits<double>::infinity(), decimal));
     return decimal;
 }
 
