@@ -1,5 +1,9 @@
 #include "ValmoraProgram.h"
 
+#include "ConversionEntries.h"
+#include "MDIForm1.h"
+#include "MenuCommands.h"
+#include "ProgramMenus.h"
 #include "Valkubeform.h"
 #include "WorksheetStartup.h"
 
@@ -11,10 +15,15 @@ NumberLocale systemNumberLocale() {
 }
 
 ValmoraProgram::ValmoraProgram(PlatformServices& services, NumberLocale locale)
-    : services_(services), locale_(std::move(locale)) {
-    worksheet_ =
-        std::make_unique<Valkubeform>(WorksheetContext{valuation_, locale_, records_, services_});
-    startup_ = std::make_unique<WorksheetStartup>(*worksheet_);
+    : services_(services), locale_(std::move(locale)), frame_(std::make_unique<MDIForm1>()) {
+    worksheet_ = new Valkubeform(WorksheetContext{valuation_, locale_, records_, services_});
+    frame_->holdWorksheet(*worksheet_);
+    menus_ = std::make_unique<ProgramMenus>(*frame_);
+    worksheet_->setConversionEntries({menus_->entry(QStringLiteral("PEtoearnings")),
+                                      menus_->entry(QStringLiteral("yieldtodividends"))});
+    commands_ = std::make_unique<MenuCommands>(
+        *menus_, services_, records_, worksheet_->parameterEditing(), MenuCommands::Dialogs{});
+    startup_ = std::make_unique<WorksheetStartup>(*worksheet_, *frame_);
 }
 
 ValmoraProgram::~ValmoraProgram() = default;

@@ -30,7 +30,7 @@ const QString disclaimer =
 
 } // namespace
 
-WorksheetStartup::WorksheetStartup(Valkubeform& form) : form_(form) {
+WorksheetStartup::WorksheetStartup(Valkubeform& form, QWidget& frame) : form_(form), frame_(frame) {
     QObject::connect(&form_, &Valkubeform::activated, &form_, [this] { activate(); });
 }
 
@@ -44,10 +44,9 @@ void WorksheetStartup::load() {
     writeDisclaimer();
     lineUpButtons();
     form_.setWindowTitle(form_.context().records.applicationTitle);
-    form_.show();
+    showWorksheet();
     // Showing makes the worksheet the active window; the first activation must not wait
     // for a window manager that may never send the notice.
-    form_.activateWindow();
     activate();
 }
 
@@ -105,6 +104,14 @@ void WorksheetStartup::fillParameterTitles() {
     grid.setColumn(ParameterRow::valueColumn);
     grid.setRow(ParameterRow::first);
     form_.cursor().selectCell(ParameterRow::first, ParameterRow::valueColumn);
+}
+
+// The frame comes up maximised, so that the whole worksheet is seen on a common screen: its
+// designed client area is narrower than the worksheet.
+void WorksheetStartup::showWorksheet() {
+    form_.show();
+    frame_.showMaximized();
+    frame_.activateWindow();
 }
 
 void WorksheetStartup::writeDisclaimer() {

@@ -1,5 +1,6 @@
 #pragma once
 
+class QWidget;
 class Valkubeform;
 
 // The worksheet's load (once, before it is visible) and its activation (each time it
@@ -7,7 +8,8 @@ class Valkubeform;
 // Every step stands on its own: one that fails is skipped and the next one runs.
 class WorksheetStartup {
 public:
-    explicit WorksheetStartup(Valkubeform& form);
+    // `frame` is the window that holds the worksheet; showing the worksheet brings it up.
+    WorksheetStartup(Valkubeform& form, QWidget& frame);
 
     void load();
     void activate();
@@ -20,8 +22,10 @@ private:
     void fillParameterTitles();
     void writeDisclaimer();
     void lineUpButtons();
+    void showWorksheet();
     void drawGrowthScale();
     void drawTermScale();
 
     Valkubeform& form_;
+    QWidget& frame_;
 };

@@ -1,5 +1,6 @@
 #include "CommandButtons.h"
 
+#include "ConversionEntries.h"
 #include "DetailTableView.h"
 #include "EditorControl.h"
 #include "Fonts.h"
@@ -15,7 +16,6 @@
 #include "ValuationFailure.h"
 #include "ValuationState.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -126,7 +126,7 @@ void CommandButtons::stepCurrentCell(double step) {
 
 void CommandButtons::clearWorksheet() {
     form_.Detailgrid().hide();
-    form_.menuEntry(QStringLiteral("yieldtodividends"))->setEnabled(true);
+    form_.conversionEntries().offerYieldToDividends();
     // May run the edit check, and a computation on the old figures; the steps below wipe it.
     form_.Entry().setText(QString());
     form_.commentbox().setText(QString());

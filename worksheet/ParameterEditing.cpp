@@ -1,5 +1,6 @@
 #include "ParameterEditing.h"
 
+#include "ConversionEntries.h"
 #include "EditorControl.h"
 #include "GridControl.h"
 #include "LocaleNumber.h"
@@ -10,9 +11,7 @@
 #include "Valkubeform.h"
 #include "ValuationState.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QWidget>
 
 namespace {
@@ -33,8 +32,6 @@ ParameterEditing::ParameterEditing(Valkubeform& form) : form_(form) {
     form_.Entry().setReactions(this);
     QObject::connect(&form_.Thegrid(), &GridControl::userMovedCurrentCell, &form_,
                      [this] { cellEntered(); });
-    QObject::connect(form_.menu(QStringLiteral("conversionsmenu")), &QMenu::aboutToShow, &form_,
-                     [this] { convertMenuOpened(); });
 }
 
 void ParameterEditing::cellEntered() {
@@ -113,15 +110,7 @@ void ParameterEditing::keyUp(int /*keyCode*/) {
 }
 
 void ParameterEditing::convertMenuOpened() {
-    QAction* toEarnings = form_.menuEntry(QStringLiteral("PEtoearnings"));
-    QAction* toDividends = form_.menuEntry(QStringLiteral("yieldtodividends"));
-    toEarnings->setEnabled(false);
-    toDividends->setEnabled(false);
-    const int row = form_.Thegrid().row();
-    if (row == ParameterRow::Earnings)
-        toEarnings->setEnabled(true);
-    else if (row == ParameterRow::Dividends)
-        toDividends->setEnabled(true);
+    form_.conversionEntries().offerForRow(form_.Thegrid().row());
 }
 
 // Enter and the arrow keys: the editor keeps the text of the row it came from, wholly

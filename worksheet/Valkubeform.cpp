@@ -10,6 +10,7 @@
 #include "HoverSurface.h"
 #include "ListControl.h"
 #include "PadControl.h"
+#include "PadDragging.h"
 #include "ParameterCursor.h"
 #include "ParameterEditing.h"
 #include "PictureButton.h"
@@ -19,12 +20,9 @@
 #include "WorksheetLayout.h"
 #include "YieldPicking.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 
 namespace {
 
@@ -81,13 +79,15 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     setFont(worksheetFont());
 
     createControls();
-    createMenus();
     setTabOrder();
 
     cursor_ = std::make_unique<ParameterCursor>(*parameterGrid_, *editor_);
     parameterEditing_ = std::make_unique<ParameterEditing>(*this);
     commandButtons_ = std::make_unique<CommandButtons>(*this);
     yieldPicking_ = std::make_unique<YieldPicking>(*this);
+    padDragging_ = std::make_unique<PadDragging>(
+        *pad_, *detailGrid_, *cursor_, context_.valuation, [this] { computeValuation(); },
+        *editor_);
     detailTableView_ = std::make_unique<DetailTableView>(*this);
     connectReactions();
 
@@ -228,47 +228,6 @@ void Valkubeform::createButtons() {
     }
 }
 
-void Valkubeform::createMenus() {
-    QMenuBar* bar = menuBar();
-    auto addMenu = [&](const QString& name, const QString& caption) {
-        QMenu* menu = bar->addMenu(caption);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        menus_[name] = menu;
-        return menu;
-    };
-    auto addEntry = [&](QMenu* menu, const QString& name, const QString& caption,
-                        const QKeySequence& shortcut = {}) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        menuEntries_[name] = action;
-        return action;
-    };
-    QMenu* file = addMenu("mnuExit", "&File");
-    addEntry(file, "mnuExitsub", "E&xit System");
-    QMenu* convert = addMenu("conversionsmenu", "&Convert");
-    addEntry(convert, "PEtoearnings", "PE to Earnings", QKeySequence(Qt::CTRL | Qt::Key_E));
-    addEntry(convert, "yieldtodividends", "Yield to Dividends", QKeySequence(Qt::CTRL | Qt::Key_D));
-    QMenu* about = addMenu("Aboutmenu", "&About");
-    addEntry(about, "infomenu", "&Notice");
-    QMenu* help = addMenu("Helpmenu", "&Help");
-    addEntry(help, "helpsubmenu", "Online &Help");
-    addEntry(help, "mnuTechInfo", "&TechInfo");
-
-    // F1 opens the help wherever the focus is on the worksheet.
-    auto* helpKey = new QAction(this);
-    helpKey->setObjectName(QStringLiteral("helpKey"));
-    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
-    helpKey->setShortcutContext(Qt::WindowShortcut);
-    addAction(helpKey);
-    connect(helpKey, &QAction::triggered, this, &Valkubeform::requestHelp);
-    connect(menuEntries_["helpsubmenu"], &QAction::triggered, this, &Valkubeform::requestHelp);
-    connect(menuEntries_["mnuExitsub"], &QAction::triggered, this,
-            [this] { context_.services.endProgram(); });
-}
-
 void Valkubeform::setTabOrder() {
     QWidget* order[] = {editor_, parameterGrid_, termScale_, detailGrid_,
                         pad_,    growthScale_,   yieldList_};
@@ -286,16 +245,6 @@ void Valkubeform::connectReactions() {
 
 PictureButton& Valkubeform::Thebutton(int element) const {
     return *buttons_.at(static_cast<std::size_t>(element));
-}
-
-QMenu* Valkubeform::menu(const QString& name) const {
-    auto found = menus_.find(name);
-    return found == menus_.end() ? nullptr : found->second;
-}
-
-QAction* Valkubeform::menuEntry(const QString& name) const {
-    auto found = menuEntries_.find(name);
-    return found == menuEntries_.end() ? nullptr : found->second;
 }
 
 TwipsRect Valkubeform::buttonRect(int element) const {
@@ -326,13 +275,11 @@ void Valkubeform::setOuterPosition(double left, double top) {
     applyOuterGeometry();
 }
 
+// The worksheet lives in a sub-window of the frame: the outer frame is that sub-window's
+// geometry in the frame's client area, title bar and border included.
 void Valkubeform::applyOuterGeometry() {
-    // Qt sizes the client area; the outer frame adds whatever the window manager draws.
-    const QSize decoration = frameGeometry().size() - geometry().size();
-    appliedDecoration_ = decoration;
-    resize(scale_.toPixels(outerRect_.width) - decoration.width(),
-           scale_.toPixels(outerRect_.height) - decoration.height());
-    move(scale_.toPixels(outerRect_.left), scale_.toPixels(outerRect_.top));
+    QWidget* outer = parentWidget() != nullptr ? parentWidget() : this;
+    outer->setGeometry(scale_.toPixels(outerRect_));
 }
 
 ValuationOutcome Valkubeform::computeValuation() {
@@ -343,28 +290,8 @@ void Valkubeform::requestHelp() {
     context_.services.openHelp(context_.records.helpFile);
 }
 
-bool Valkubeform::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        emit activated();
-    return handled;
-}
-
 void Valkubeform::closeEvent(QCloseEvent* event) {
     // Closing the worksheet ends the program; nothing is saved.
     event->accept();
     context_.services.endProgram();
-}
-
-void Valkubeform::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    applyOuterGeometry();
-}
-
-// The window manager tells the size of its frame only after the window is shown; once it is
-// known (or changes), the client area shrinks so that the outer size stays as held.
-void Valkubeform::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    if (frameGeometry().size() - geometry().size() != appliedDecoration_)
-        applyOuterGeometry();
 }

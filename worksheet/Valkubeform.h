@@ -12,6 +12,8 @@
 //                     row keys, release recalculation, conversion menu availability
 //   CommandButtons    the picture buttons: pressed look, hint, commands, ClearWorksheet
 //   YieldPicking      Yieldlist: FillYieldList and the pick reaction
+//   PadDragging       the term and growth pad Picture1: a left-button drag sets the term and
+//                     the growth rate, moves the cross-hair and recalculates
 //   DetailTableView   FillDetailTable, the year-by-year table in Detailgrid
 // Start-up (load and first activation) is the application's; it drives this class.
 //
@@ -20,13 +22,13 @@
 // is ignored. The first digit typed sets it back to 0.
 
 #include "ComputeValuation.h"
+#include "ConversionEntries.h"
 #include "Twips.h"
 #include "WorksheetContext.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <map>
 #include <memory>
 
 class DetailTableView;
@@ -38,12 +40,11 @@ class HoverLabel;
 class HoverSurface;
 class ListControl;
 class PadControl;
+class PadDragging;
 class ParameterCursor;
 class ParameterEditing;
 class PictureButton;
-class QAction;
 class QLabel;
-class QMenu;
 class YieldPicking;
 
 class Valkubeform : public QMainWindow {
@@ -69,9 +70,9 @@ public:
     PictureButton& Thebutton(int element) const;
     HoverSurface& surface() const { return *surface_; }
 
-    // Menus and entries by name (mnuExit, mnuExitsub, conversionsmenu, PEtoearnings, ...).
-    QMenu* menu(const QString& name) const;
-    QAction* menuEntry(const QString& name) const;
+    // The frame's two conversion entries, which the worksheet offers by the current row.
+    const ConversionEntries& conversionEntries() const { return conversionEntries_; }
+    void setConversionEntries(const ConversionEntries& entries) { conversionEntries_ = entries; }
 
     const TwipsScale& scale() const { return scale_; }
     const WorksheetContext& context() const { return context_; }
@@ -81,6 +82,8 @@ public:
     void setButtonLeft(int element, double left);
     TwipsRect hintRect() const;
     void setHintGeometry(double left, double width);
+    // The outer frame of the window that holds the worksheet (its sub-window in the frame's
+    // client area), as the program set it.
     TwipsRect outerRect() const { return outerRect_; }
     void setOuterSize(double width, double height);
     void setOuterPosition(double left, double top);
@@ -102,14 +105,12 @@ public:
     DetailTableView& detailTableView() const { return *detailTableView_; }
 
 signals:
-    // Raised each time the worksheet becomes the active window.
+    // Raised by the window that holds the worksheet each time the worksheet becomes the
+    // active window.
     void activated();
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     class Sheet;
@@ -120,7 +121,6 @@ private:
     void createLabels();
     void createGrids();
     void createButtons();
-    void createMenus();
     void setTabOrder();
     void connectReactions();
     void applyOuterGeometry();
@@ -147,16 +147,14 @@ private:
     QLabel* commentBox_ = nullptr;
     QLabel* yieldCaption_ = nullptr;
 
-    std::map<QString, QMenu*> menus_;
-    std::map<QString, QAction*> menuEntries_;
-
+    ConversionEntries conversionEntries_;
     TwipsRect outerRect_{};
-    QSize appliedDecoration_;
 
     std::unique_ptr<Sheet> sheet_;
     std::unique_ptr<ParameterCursor> cursor_;
     std::unique_ptr<ParameterEditing> parameterEditing_;
     std::unique_ptr<CommandButtons> commandButtons_;
     std::unique_ptr<YieldPicking> yieldPicking_;
+    std::unique_ptr<PadDragging> padDragging_;
     std::unique_ptr<DetailTableView> detailTableView_;
 };

@@ -13,11 +13,24 @@ QWidget* openWindow(const char* objectName) {
     return nullptr;
 }
 
+namespace {
+
+// The worksheet is a child of the frame; dialogs are windows of their own.
+QString formName(const QWidget* widget) {
+    for (const QWidget* form = widget; form != nullptr; form = form->parentWidget()) {
+        if (form->objectName() == QLatin1String("Valkubeform") || form->isWindow())
+            return form->objectName();
+    }
+    return QString();
+}
+
+} // namespace
+
 QString focusName(const QWidget* widget) {
     if (widget == nullptr)
         return QString();
     const QString name = widget->objectName();
-    const QString window = widget->window()->objectName();
+    const QString window = formName(widget);
     if (window == QLatin1String("Valkubeform")) {
         if (name == QLatin1String("Entry0"))
             return QStringLiteral("Entry");

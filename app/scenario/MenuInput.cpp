@@ -1,26 +1,26 @@
 #include "MenuInput.h"
 
+#include "ProgramMenus.h"
 #include "ScenarioFailure.h"
 #include "UserInput.h"
-#include "Valkubeform.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-MenuInput::MenuInput(Valkubeform& form, UserInput& input) : form_(form), input_(input) {}
+MenuInput::MenuInput(const ProgramMenus& menus, UserInput& input) : menus_(menus), input_(input) {}
 
 void MenuInput::openAndClose(const QString& menuName) {
     clickTitle(menuName);
-    if (!form_.menu(menuName)->isVisible())
+    if (!menus_.menu(menuName)->isVisible())
         failScenario(QStringLiteral("the menu %1 did not open").arg(menuName));
     closeIfOpen(menuName);
 }
 
 void MenuInput::choose(const QString& entryName) {
     const QString menuName = menuHolding(entryName);
-    QMenu* menu = form_.menu(menuName);
-    QAction* entry = form_.menuEntry(entryName);
+    QMenu* menu = menus_.menu(menuName);
+    QAction* entry = menus_.entry(entryName);
     clickTitle(menuName);
     if (!menu->isVisible())
         failScenario(QStringLiteral("the menu %1 did not open").arg(menuName));
@@ -32,25 +32,25 @@ void MenuInput::choose(const QString& entryName) {
 }
 
 void MenuInput::clickTitle(const QString& menuName) {
-    QMenu* menu = form_.menu(menuName);
+    QMenu* menu = menus_.menu(menuName);
     if (menu == nullptr)
         failScenario(QStringLiteral("the worksheet has no menu %1").arg(menuName));
-    QMenuBar* bar = form_.menuBar();
+    QMenuBar* bar = &menus_.bar();
     input_.click(WidgetPoint{bar, QRectF(bar->actionGeometry(menu->menuAction())).center()});
 }
 
 void MenuInput::closeIfOpen(const QString& menuName) {
-    QMenu* menu = form_.menu(menuName);
+    QMenu* menu = menus_.menu(menuName);
     if (menu != nullptr && menu->isVisible())
         clickTitle(menuName);
 }
 
 QString MenuInput::menuHolding(const QString& entryName) const {
-    const QAction* entry = form_.menuEntry(entryName);
+    const QAction* entry = menus_.entry(entryName);
     if (entry == nullptr)
         failScenario(QStringLiteral("the worksheet has no menu entry %1").arg(entryName));
-    for (const char* name : {"mnuExit", "conversionsmenu", "Aboutmenu", "Helpmenu"}) {
-        const QMenu* menu = form_.menu(QLatin1String(name));
+    for (const char* name : ProgramMenus::menuNames) {
+        const QMenu* menu = menus_.menu(QLatin1String(name));
         if (menu != nullptr && menu->actions().contains(entry))
             return QLatin1String(name);
     }

@@ -3,14 +3,14 @@
 #include <QString>
 
 class UserInput;
-class Valkubeform;
+class ProgramMenus;
 
-// The worksheet's menus, worked with the mouse: a click on a title in the menu bar opens
+// The program's menus, worked with the mouse: a click on a title in the menu bar opens
 // its menu (which raises aboutToShow), a click on an entry chooses it, and a second click on
 // the title closes a menu that is still open.
 class MenuInput {
 public:
-    MenuInput(Valkubeform& form, UserInput& input);
+    MenuInput(const ProgramMenus& menus, UserInput& input);
 
     // Opens the menu-bar menu `menuName` and closes it again.
     void openAndClose(const QString& menuName);
@@ -22,6 +22,6 @@ private:
     void closeIfOpen(const QString& menuName);
     QString menuHolding(const QString& entryName) const;
 
-    Valkubeform& form_;
+    const ProgramMenus& menus_;
     UserInput& input_;
 };

@@ -1,5 +1,6 @@
 #include "ScenarioActions.h"
 
+#include "MDIForm1.h"
 #include "RecordingPlatformServices.h"
 #include "ScenarioCommand.h"
 #include "ScenarioFailure.h"
@@ -11,6 +12,7 @@
 #include "WorksheetTargets.h"
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QWindow>
 
 namespace {
@@ -33,7 +35,7 @@ MessageResult messageResult(ScriptedAnswer answer) {
 
 ScenarioActions::ScenarioActions(ValmoraProgram& program, RecordingPlatformServices& services,
                                  UserInput& input)
-    : program_(program), services_(services), input_(input), menus_(program.worksheet(), input),
+    : program_(program), services_(services), input_(input), menus_(program.menus(), input),
       dialogs_(input) {}
 
 void ScenarioActions::run(const ScenarioCommand& command) {
@@ -158,13 +160,24 @@ void ScenarioActions::runWindow(const ScenarioCommand& command) {
         dialogs_.closeNotice();
         break;
     case CommandKind::CloseWorksheet:
-        closeWindow(program_.worksheet());
+        closeWorksheet();
         break;
     default:
-        // The frame is the top-level window that holds the worksheet.
-        closeWindow(*program_.worksheet().window());
+        closeWindow(program_.frame());
         break;
     }
+}
+
+// The worksheet's own close box, on its sub-window in the frame. A modal dialog blocks it as
+// it blocks the frame.
+void ScenarioActions::closeWorksheet() {
+    QMdiSubWindow* window = program_.frame().worksheetWindow();
+    if (window == nullptr || !window->isVisible())
+        failScenario(QStringLiteral("the worksheet is not open"));
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr)
+        return;
+    window->close();
 }
 
 // The close box: the window system asks the window to close, as a spontaneous event. While a

@@ -21,6 +21,7 @@ private:
     void runPointer(const ScenarioCommand& command);
     void runPad(const ScenarioCommand& command);
     void runWindow(const ScenarioCommand& command);
+    void closeWorksheet();
     void closeWindow(QWidget& window);
 
     ValmoraProgram& program_;

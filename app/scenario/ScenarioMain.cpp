@@ -5,6 +5,7 @@
 #include "DriverOptions.h"
 #include "EventSettling.h"
 #include "ExactPointerPositions.h"
+#include "OffscreenScreen.h"
 #include "RecordingPlatformServices.h"
 #include "ScenarioActions.h"
 #include "ScenarioOutput.h"
@@ -75,11 +76,26 @@ int runScript(const DriverOptions& options, std::vector<ScenarioCommand> script)
     return status;
 }
 
+// The screen size asked for, read before the application exists (the offscreen screen is
+// set up from it); the options are read properly, with their errors, afterwards.
+std::optional<QSizeF> requestedScreen(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto parsed = parseDriverOptions(arguments);
+    if (const auto* options = std::get_if<DriverOptions>(&parsed))
+        return options->screenTwips;
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    OffscreenScreen offscreenScreen;
+    if (const std::optional<QSizeF> screen = requestedScreen(argc, argv))
+        offscreenScreen.configure(*screen);
     exitCleanlyWithoutDisplay("valmora-scenario");
     QApplication application(argc, argv);
     restoreQtMessages();

@@ -9,6 +9,7 @@
 #include "ListControl.h"
 #include "PadControl.h"
 #include "PictureButton.h"
+#include "ProgramMenus.h"
 #include "RecordingPlatformServices.h"
 #include "Valkubeform.h"
 #include "ValmoraProgram.h"
@@ -84,9 +85,9 @@ QString pressedLooks(const Valkubeform& form) {
     return json::array(pressed);
 }
 
-QString menus(const Valkubeform& form) {
-    auto available = [&form](const char* name) {
-        const QAction* entry = form.menuEntry(QLatin1String(name));
+QString menus(const ProgramMenus& programMenus) {
+    auto available = [&programMenus](const char* name) {
+        const QAction* entry = programMenus.entry(QLatin1String(name));
         return json::boolean(entry != nullptr && entry->isEnabled());
     };
     return json::Object()
@@ -174,7 +175,7 @@ QString stateJson(ValmoraProgram& program, RecordingPlatformServices& services) 
         .add("pressed", pressedLooks(form))
         .add("vline", json::number(form.Picture1().verticalLineX()))
         .add("hline", json::number(form.Picture1().horizontalLineY()))
-        .add("menus", menus(form))
+        .add("menus", menus(program.menus()))
         .add("state", valuation(program.valuation()))
         .add("messages", messages(services))
         .add("beeps", json::number(services.takeBeeps()))

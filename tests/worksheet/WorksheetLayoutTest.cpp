@@ -7,9 +7,7 @@
 #include "Twips.h"
 #include "WorksheetLayout.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QMenu>
 
 namespace {
 
@@ -61,39 +59,6 @@ TEST_F(WorksheetLayoutTest, LabelsCarryTheirCaptions) {
     for (const auto& [name, caption] : captions)
         EXPECT_EQ(form().findChild<QLabel*>(QString::fromLatin1(name))->text(),
                   QString::fromLatin1(caption));
-}
-
-// The menu bar with its names, captions and shortcuts.
-TEST_F(WorksheetLayoutTest, MenuBarHasEveryEntry) {
-    struct Entry {
-        const char* menu;
-        const char* name;
-        const char* caption;
-        const char* shortcut;
-    };
-    const Entry entries[] = {
-        {"mnuExit", "mnuExitsub", "E&xit System", ""},
-        {"conversionsmenu", "PEtoearnings", "PE to Earnings", "Ctrl+E"},
-        {"conversionsmenu", "yieldtodividends", "Yield to Dividends", "Ctrl+D"},
-        {"Aboutmenu", "infomenu", nullptr, ""},
-        {"Helpmenu", "helpsubmenu", "Online &Help", ""},
-        {"Helpmenu", "mnuTechInfo", "&TechInfo", ""},
-    };
-    for (const Entry& entry : entries) {
-        QMenu* menu = form().menu(QString::fromLatin1(entry.menu));
-        QAction* action = form().menuEntry(QString::fromLatin1(entry.name));
-        ASSERT_NE(menu, nullptr) << entry.menu;
-        ASSERT_NE(action, nullptr) << entry.name;
-        EXPECT_TRUE(menu->actions().contains(action)) << entry.name;
-        if (entry.caption != nullptr) {
-            EXPECT_EQ(action->text(), QString::fromLatin1(entry.caption));
-        }
-        EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(entry.shortcut)) << entry.name;
-    }
-    EXPECT_EQ(form().menu("mnuExit")->title(), "&File");
-    EXPECT_EQ(form().menu("conversionsmenu")->title(), "&Convert");
-    EXPECT_EQ(form().menu("Aboutmenu")->title(), "&About");
-    EXPECT_EQ(form().menu("Helpmenu")->title(), "&Help");
 }
 
 // Tab walks Entry, Thegrid, Picture3, Detailgrid, Picture1, Picture2, Yieldlist (the labels

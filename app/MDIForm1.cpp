@@ -1,0 +1,68 @@
+#include "MDIForm1.h"
+
+#include "Valkubeform.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Valmora"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/valmora.svg")));
+
+    // The workspace keeps Qt's application-workspace brush. A worksheet that does not fit a
+    // small screen can be scrolled into view instead of being cut off for good.
+    workspace_ = new QMdiArea(this);
+    workspace_->setObjectName(QStringLiteral("workspace"));
+    workspace_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    workspace_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    workspace_->setContextMenuPolicy(Qt::NoContextMenu);
+    setCentralWidget(workspace_);
+}
+
+void MDIForm1::holdWorksheet(Valkubeform& worksheet) {
+    worksheet_ = &worksheet;
+    // A fixed layout: the worksheet can be moved, resized and closed, but maximising it
+    // would only bare the empty area to the right of its controls, and minimising the one
+    // child leaves nothing to work with.
+    worksheetWindow_ = workspace_->addSubWindow(&worksheet, Qt::SubWindow | Qt::WindowTitleHint |
+                                                                Qt::WindowSystemMenuHint |
+                                                                Qt::WindowCloseButtonHint);
+    worksheetWindow_->setObjectName(QStringLiteral("ValkubeformWindow"));
+    worksheetWindow_->setWindowIcon(worksheet.windowIcon());
+    // A click inside the worksheet must not pass the keyboard through the sub-window: the
+    // round trip would take the editor's selection with it.
+    worksheetWindow_->setFocusPolicy(Qt::NoFocus);
+    connect(workspace_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (window != nullptr && window == worksheetWindow_)
+            raiseWorksheetActivation();
+    });
+}
+
+// The frame coming back to the front (after a modal dialog, or from another program) makes
+// its active child the active window again.
+bool MDIForm1::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate && worksheetWindow_ != nullptr &&
+        workspace_->activeSubWindow() == worksheetWindow_)
+        raiseWorksheetActivation();
+    return handled;
+}
+
+// Queued: the activation processes pending events, which must not run in the middle of the
+// show or focus change that activated the window.
+void MDIForm1::raiseWorksheetActivation() {
+    if (worksheet_ == nullptr)
+        return;
+    QMetaObject::invokeMethod(
+        worksheet_, [worksheet = worksheet_] { emit worksheet->activated(); },
+        Qt::QueuedConnection);
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    // The worksheet's own closing ends the program; the frame only passes the request on.
+    workspace_->closeAllSubWindows();
+    event->accept();
+}

@@ -1,0 +1,58 @@
+#include "MenuCommands.h"
+
+#include "ParameterEditing.h"
+#include "PlatformServices.h"
+#include "ProgramMenus.h"
+#include "ProgramRecords.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+const QString MenuCommands::peRatioKind = QStringLiteral("P/E Ratio");
+const QString MenuCommands::dividendYieldKind = QStringLiteral("Dividend Yield");
+
+MenuCommands::MenuCommands(const ProgramMenus& menus, PlatformServices& services,
+                           ProgramRecords& records, ParameterEditing& editing, Dialogs dialogs)
+    : services_(services), records_(records), dialogs_(std::move(dialogs)) {
+    auto on = [&menus](const char* entry, auto command) {
+        QObject::connect(menus.entry(QLatin1String(entry)), &QAction::triggered, &menus.bar(),
+                         command);
+    };
+    on("mnuExitsub", [this] { exitSystem(); });
+    on("PEtoearnings", [this] { openConversions(peRatioKind); });
+    on("yieldtodividends", [this] { openConversions(dividendYieldKind); });
+    on("infomenu", [this] { showNotice(); });
+    // Online Help sends the help key, so that both reach the help the same way.
+    QAction* helpKey = &menus.helpKey();
+    on("helpsubmenu", [helpKey] { helpKey->trigger(); });
+    QObject::connect(helpKey, &QAction::triggered, &menus.bar(), [this] { openHelp(); });
+    on("mnuTechInfo", [this] { showTechInfo(); });
+    QObject::connect(menus.menu(QStringLiteral("conversionsmenu")), &QMenu::aboutToShow,
+                     &menus.bar(), [&editing] { editing.convertMenuOpened(); });
+}
+
+void MenuCommands::exitSystem() {
+    services_.endProgram();
+}
+
+void MenuCommands::openConversions(const QString& kind) {
+    records_.conversionKind = kind;
+    if (dialogs_.showConversions)
+        dialogs_.showConversions();
+}
+
+void MenuCommands::showNotice() {
+    if (dialogs_.showNotice)
+        dialogs_.showNotice();
+}
+
+void MenuCommands::openHelp() {
+    services_.openHelp(records_.helpFile);
+}
+
+void MenuCommands::showTechInfo() {
+    services_.showMessage(
+        {QStringLiteral("Application: %1 %2").arg(records_.applicationTitle, records_.versionDate),
+         QStringLiteral("TechInfo"), MessageButtons::Ok, MessageIcon::Information});
+}

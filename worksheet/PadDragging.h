@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointF>
+
+#include <functional>
+
+class EditorControl;
+class GridControl;
+class PadControl;
+class ParameterCursor;
+struct ValuationState;
+
+// The term and growth pad: dragging with the left button sets the term and the growth rate
+// together. Each pointer move with exactly the left button held is one drag step: the
+// cross-hair snaps to the lattice point (PadLattice), the term and growth cells take its
+// figures, the value is computed again, and the grid's current row and the keyboard go back
+// to where the user had them. Presses, releases, moves without a button and drags with any
+// other button do nothing.
+class PadDragging {
+public:
+    PadDragging(PadControl& pad, GridControl& detailGrid, ParameterCursor& cursor,
+                ValuationState& valuation, std::function<void()> computeValuation,
+                EditorControl& editor);
+
+    void pointerMoved(Qt::MouseButtons buttons, QPointF twips);
+
+private:
+    void dragTo(QPointF twips);
+
+    PadControl& pad_;
+    GridControl& detailGrid_;
+    ParameterCursor& cursor_;
+    ValuationState& valuation_;
+    std::function<void()> computeValuation_;
+    EditorControl& editor_;
+};
