@@ -1,10 +1,12 @@
 #include "ValmoraProgram.h"
 
 #include "ConversionEntries.h"
+#include "Conversionform.h"
 #include "MDIForm1.h"
 #include "MenuCommands.h"
 #include "ProgramMenus.h"
 #include "Valkubeform.h"
+#include "WorksheetConversionTarget.h"
 #include "WorksheetStartup.h"
 
 #include <QLocale>
@@ -21,8 +23,9 @@ ValmoraProgram::ValmoraProgram(PlatformServices& services, NumberLocale locale)
     menus_ = std::make_unique<ProgramMenus>(*frame_);
     worksheet_->setConversionEntries({menus_->entry(QStringLiteral("PEtoearnings")),
                                       menus_->entry(QStringLiteral("yieldtodividends"))});
-    commands_ = std::make_unique<MenuCommands>(
-        *menus_, services_, records_, worksheet_->parameterEditing(), MenuCommands::Dialogs{});
+    commands_ =
+        std::make_unique<MenuCommands>(*menus_, services_, records_, worksheet_->parameterEditing(),
+                                       MenuCommands::Dialogs{[this] { showConversions(); }, {}});
     startup_ = std::make_unique<WorksheetStartup>(*worksheet_, *frame_);
 }
 
@@ -30,4 +33,10 @@ ValmoraProgram::~ValmoraProgram() = default;
 
 void ValmoraProgram::start() {
     startup_->load();
+}
+
+void ValmoraProgram::showConversions() {
+    WorksheetConversionTarget target(*worksheet_);
+    Conversionform dialog(target, records_.conversionKind, locale_, frame_.get());
+    dialog.exec();
 }
