@@ -1,15 +1,13 @@
 #include "QtPlatformServices.h"
 
+#include "HelpViewer.h"
 #include "ProgramRecords.h"
 #include "Twips.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QUrl>
 
 MessageResult QtPlatformServices::showMessage(const MessageRequest& request) {
     QMessageBox box(QApplication::activeWindow());
@@ -49,13 +47,15 @@ void QtPlatformServices::beep() {
     QApplication::beep();
 }
 
+QtPlatformServices::QtPlatformServices() = default;
+
+QtPlatformServices::~QtPlatformServices() = default;
+
 void QtPlatformServices::openHelp(const QString& helpFile) {
-    if (!QFileInfo::exists(helpFile)) {
-        showMessage({QStringLiteral("The help file %1 cannot be found.").arg(helpFile), QString(),
-                     MessageButtons::Ok, MessageIcon::Information});
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    // One help window for the whole run, made when it is first asked for.
+    if (!helpViewer_)
+        helpViewer_ = std::make_unique<HelpViewer>(*this);
+    helpViewer_->showContents(helpFile);
 }
 
 void QtPlatformServices::endProgram() {

@@ -4,6 +4,8 @@
 #include "Conversionform.h"
 #include "MDIForm1.h"
 #include "MenuCommands.h"
+#include "NoticeDialogOwner.h"
+#include "Noticeform.h"
 #include "ProgramMenus.h"
 #include "Valkubeform.h"
 #include "WorksheetConversionTarget.h"
@@ -23,9 +25,12 @@ ValmoraProgram::ValmoraProgram(PlatformServices& services, NumberLocale locale)
     menus_ = std::make_unique<ProgramMenus>(*frame_);
     worksheet_->setConversionEntries({menus_->entry(QStringLiteral("PEtoearnings")),
                                       menus_->entry(QStringLiteral("yieldtodividends"))});
-    commands_ =
-        std::make_unique<MenuCommands>(*menus_, services_, records_, worksheet_->parameterEditing(),
-                                       MenuCommands::Dialogs{[this] { showConversions(); }, {}});
+    notice_ = std::make_unique<NoticeDialogOwner>();
+    MenuCommands::Dialogs dialogs;
+    dialogs.showConversions = [this] { showConversions(); };
+    dialogs.showNotice = [this] { notice_->show(frame_.get()); };
+    commands_ = std::make_unique<MenuCommands>(*menus_, services_, records_,
+                                               worksheet_->parameterEditing(), std::move(dialogs));
     startup_ = std::make_unique<WorksheetStartup>(*worksheet_, *frame_);
 }
 

@@ -8,6 +8,7 @@
 
 class MDIForm1;
 class MenuCommands;
+class NoticeDialogOwner;
 class PlatformServices;
 class ProgramMenus;
 class Valkubeform;
@@ -46,6 +47,7 @@ private:
     std::unique_ptr<MDIForm1> frame_;
     Valkubeform* worksheet_ = nullptr; // owned by its sub-window in the frame
     std::unique_ptr<ProgramMenus> menus_;
+    std::unique_ptr<NoticeDialogOwner> notice_;
     std::unique_ptr<MenuCommands> commands_;
     std::unique_ptr<WorksheetStartup> startup_;
 };
