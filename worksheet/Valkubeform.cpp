@@ -83,6 +83,7 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     createControls();
     createMenus();
     setTabOrder();
+    refuseContextMenus();
 
     cursor_ = std::make_unique<ParameterCursor>(*parameterGrid_, *editor_);
     parameterEditing_ = std::make_unique<ParameterEditing>(*this);
@@ -274,6 +275,14 @@ void Valkubeform::setTabOrder() {
                         pad_,    growthScale_,   yieldList_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+// The worksheet has no context menus, not even Qt's own on the scroll bars: a right press
+// is an ordinary press everywhere, and no menu of a parent takes over either.
+void Valkubeform::refuseContextMenus() {
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void Valkubeform::connectReactions() {

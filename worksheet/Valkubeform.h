@@ -122,6 +122,7 @@ private:
     void createButtons();
     void createMenus();
     void setTabOrder();
+    void refuseContextMenus();
     void connectReactions();
     void applyOuterGeometry();
 
