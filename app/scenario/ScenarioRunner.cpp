@@ -56,17 +56,21 @@ void ScenarioRunner::resumeIfNestedLoopWaits() {
 void ScenarioRunner::step() {
     if (!mayStartCommand())
         return;
-    // What start-up or the previous command left pending comes first.
-    settling_.settle();
-    if (finished_)
-        return;
-    if (next_ == script_.size()) {
-        finish(0);
-        return;
-    }
-    const ScenarioCommand& command = script_[next_++];
+    // The step is under way from here: a loop opened by what start-up or the previous command
+    // left pending runs the next command too.
     loopLevelAtStart_.push_back(QThread::currentThread()->loopLevel());
     nestedLoopWaiting_ = false;
+    settling_.settle();
+    if (!finished_ && next_ == script_.size())
+        finish(0);
+    if (!finished_)
+        runCommand(script_[next_++]);
+    loopLevelAtStart_.pop_back();
+    if (!finished_)
+        timer_.start();
+}
+
+void ScenarioRunner::runCommand(const ScenarioCommand& command) {
     try {
         run_(command);
         settling_.settle();
@@ -74,7 +78,4 @@ void ScenarioRunner::step() {
         printError(QStringLiteral("line %1: %2").arg(command.line).arg(failure.message));
         finish(failure.exitStatus);
     }
-    loopLevelAtStart_.pop_back();
-    if (!finished_)
-        timer_.start();
 }

@@ -30,6 +30,7 @@ public:
 
 private:
     void step();
+    void runCommand(const ScenarioCommand& command);
     bool insideNestedLoop() const;
     bool mayStartCommand() const;
     void resumeIfNestedLoopWaits();
