@@ -1,5 +1,6 @@
 #include "MenuCommands.h"
 
+#include "ConversionKind.h"
 #include "ParameterEditing.h"
 #include "PlatformServices.h"
 #include "ProgramMenus.h"
@@ -9,9 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-const QString MenuCommands::peRatioKind = QStringLiteral("P/E Ratio");
-const QString MenuCommands::dividendYieldKind = QStringLiteral("Dividend Yield");
-
 MenuCommands::MenuCommands(const ProgramMenus& menus, PlatformServices& services,
                            ProgramRecords& records, ParameterEditing& editing, Dialogs dialogs)
     : services_(services), records_(records), dialogs_(std::move(dialogs)) {
@@ -20,8 +18,8 @@ MenuCommands::MenuCommands(const ProgramMenus& menus, PlatformServices& services
                          command);
     };
     on("mnuExitsub", [this] { exitSystem(); });
-    on("PEtoearnings", [this] { openConversions(peRatioKind); });
-    on("yieldtodividends", [this] { openConversions(dividendYieldKind); });
+    on("PEtoearnings", [this] { openConversions(ConversionKind::priceEarnings); });
+    on("yieldtodividends", [this] { openConversions(ConversionKind::dividendYield); });
     on("infomenu", [this] { showNotice(); });
     // Online Help sends the help key, so that both reach the help the same way.
     QAction* helpKey = &menus.helpKey();

@@ -34,9 +34,6 @@ public:
     void openHelp();
     void showTechInfo();
 
-    static const QString peRatioKind;
-    static const QString dividendYieldKind;
-
 private:
     PlatformServices& services_;
     ProgramRecords& records_;

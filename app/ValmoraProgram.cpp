@@ -1,12 +1,14 @@
 #include "ValmoraProgram.h"
 
 #include "ConversionEntries.h"
+#include "Conversionform.h"
 #include "MDIForm1.h"
 #include "MenuCommands.h"
 #include "NoticeDialogOwner.h"
 #include "Noticeform.h"
 #include "ProgramMenus.h"
 #include "Valkubeform.h"
+#include "WorksheetConversionTarget.h"
 #include "WorksheetStartup.h"
 
 #include <QLocale>
@@ -25,6 +27,7 @@ ValmoraProgram::ValmoraProgram(PlatformServices& services, NumberLocale locale)
                                       menus_->entry(QStringLiteral("yieldtodividends"))});
     notice_ = std::make_unique<NoticeDialogOwner>();
     MenuCommands::Dialogs dialogs;
+    dialogs.showConversions = [this] { showConversions(); };
     dialogs.showNotice = [this] { notice_->show(frame_.get()); };
     commands_ = std::make_unique<MenuCommands>(*menus_, services_, records_,
                                                worksheet_->parameterEditing(), std::move(dialogs));
@@ -35,4 +38,10 @@ ValmoraProgram::~ValmoraProgram() = default;
 
 void ValmoraProgram::start() {
     startup_->load();
+}
+
+void ValmoraProgram::showConversions() {
+    WorksheetConversionTarget target(*worksheet_);
+    Conversionform dialog(target, records_.conversionKind, locale_, frame_.get());
+    dialog.exec();
 }

@@ -37,6 +37,9 @@ public:
     const NumberLocale& locale() const { return locale_; }
 
 private:
+    // A fresh conversions dialog over the worksheet, run modally; gone when this returns.
+    void showConversions();
+
     PlatformServices& services_;
     ValuationState valuation_;
     ProgramRecords records_;

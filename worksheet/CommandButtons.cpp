@@ -1,5 +1,6 @@
 #include "CommandButtons.h"
 
+#include "CellNumberText.h"
 #include "ConversionEntries.h"
 #include "DetailTableView.h"
 #include "EditorControl.h"
@@ -23,12 +24,6 @@
 namespace {
 
 constexpr double hintPadding = 84; // twips beside the hint text
-
-// The text the step commands write back: as few digits as show the sum, always with a
-// period, so that the computation reads back exactly what the cell shows.
-QString numberText(double value) {
-    return QString::number(value, 'g', 15);
-}
 
 // The cell's value by the leading-number rule; a text that cannot be read counts as no step.
 bool readCell(const QString& text, double& value) {
@@ -114,7 +109,8 @@ void CommandButtons::stepCurrentCell(double step) {
     double value = 0;
     if (readCell(grid.text(), value)) {
         if (step > 0 || ParameterRow::mayBeNegative(grid.row()) || value >= 1)
-            grid.setText(numberText(value + step));
+            grid.setText(
+                QString::fromStdString(cellNumberText(value + step, form_.context().locale)));
         else
             services.beep();
     }

@@ -80,6 +80,7 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
 
     createControls();
     setTabOrder();
+    refuseContextMenus();
 
     cursor_ = std::make_unique<ParameterCursor>(*parameterGrid_, *editor_);
     parameterEditing_ = std::make_unique<ParameterEditing>(*this);
@@ -117,8 +118,6 @@ void Valkubeform::createControls() {
     yieldList_->setObjectName(QStringLiteral("Yieldlist"));
     yieldList_->setGeometryTwips(WorksheetLayout::yieldList);
     yieldList_->setFont(worksheetFont(8.25, true));
-    // A click picks a yield without taking the keyboard from the editor; Tab still reaches it.
-    yieldList_->setFocusPolicy(Qt::TabFocus);
     createScalesAndPad();
     createEditor();
     createGrids();
@@ -174,7 +173,6 @@ void Valkubeform::createScalesAndPad() {
     for (DrawingStrip* strip : {termScale_, growthScale_}) {
         strip->setFont(worksheetFont());
         setColours(*strip, lightGrey, windowText);
-        strip->setFocusPolicy(Qt::StrongFocus);
     }
 
     pad_ = new PadControl(scale_, surface_);
@@ -183,7 +181,6 @@ void Valkubeform::createScalesAndPad() {
     pad_->setFont(worksheetFont());
     pad_->setVerticalLineX(verticalLineX);
     pad_->setHorizontalLineY(horizontalLineY);
-    pad_->setFocusPolicy(Qt::StrongFocus);
 }
 
 void Valkubeform::createEditor() {
@@ -228,11 +225,27 @@ void Valkubeform::createButtons() {
     }
 }
 
+// The invisible editor keeps the keyboard whenever the worksheet is active: Tab reaches the
+// other controls, but a click on one of them leaves the keyboard where it is (its reaction
+// to the click still runs).
 void Valkubeform::setTabOrder() {
     QWidget* order[] = {editor_, parameterGrid_, termScale_, detailGrid_,
                         pad_,    growthScale_,   yieldList_};
+    // Before the order: changing a focus policy moves the widget in Qt's focus chain.
+    for (QWidget* control : order) {
+        if (control != editor_)
+            control->setFocusPolicy(Qt::TabFocus);
+    }
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+// The worksheet has no context menus, not even Qt's own on the scroll bars: a right press
+// is an ordinary press everywhere, and no menu of a parent takes over either.
+void Valkubeform::refuseContextMenus() {
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void Valkubeform::connectReactions() {

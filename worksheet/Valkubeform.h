@@ -122,6 +122,7 @@ private:
     void createGrids();
     void createButtons();
     void setTabOrder();
+    void refuseContextMenus();
     void connectReactions();
     void applyOuterGeometry();
 

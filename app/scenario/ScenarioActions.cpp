@@ -65,6 +65,12 @@ void ScenarioActions::run(const ScenarioCommand& command) {
     case CommandKind::Pick:
         input_.click(WorksheetTargets::listEntry(form.Yieldlist(), command.numbers[0]));
         break;
+    case CommandKind::ClickControl:
+        input_.click(WorksheetTargets::control(form, command.text), command.button);
+        break;
+    case CommandKind::ClickScrollbar:
+        input_.click(WorksheetTargets::scrollBar(form, command.text), command.button);
+        break;
     case CommandKind::Press:
     case CommandKind::Release:
     case CommandKind::Button:

@@ -35,6 +35,8 @@ enum class CommandKind {
     CloseWorksheet,
     CloseFrame,
     Show,
+    ClickControl,
+    ClickScrollbar,
 };
 
 // The answer the next message box gets.
@@ -44,7 +46,7 @@ enum class ScriptedAnswer { Yes, No, Cancel, Ok };
 struct ScenarioCommand {
     int line = 0;
     CommandKind kind = CommandKind::Show;
-    QString text;                            // type: the text; menu, choose: the name
+    QString text; // type: the text; menu, choose, click-control, click-scrollbar: the name
     std::vector<int> numbers;                // element, position, or row and column
     std::vector<QPointF> points;             // pad positions, in twips
     Qt::MouseButton button = Qt::LeftButton; // NoButton: a move with no button held

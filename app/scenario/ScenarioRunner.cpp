@@ -4,8 +4,9 @@
 #include "ScenarioFailure.h"
 #include "ScenarioOutput.h"
 
-#include <QApplication>
-#include <QEvent>
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QThread>
 
 #include <utility>
 
@@ -15,8 +16,10 @@ ScenarioRunner::ScenarioRunner(std::vector<ScenarioCommand> script, RunCommand r
     timer_.setSingleShot(true);
     timer_.setInterval(0);
     connect(&timer_, &QTimer::timeout, this, &ScenarioRunner::step);
-    // When a modal dialog opens, the script goes on inside its loop.
-    qApp->installEventFilter(this);
+    // An event loop about to wait for input inside a command is one that the command opened.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                &ScenarioRunner::resumeIfNestedLoopWaits);
 }
 
 void ScenarioRunner::start() {
@@ -31,35 +34,43 @@ void ScenarioRunner::finish(int exitStatus) {
     QCoreApplication::exit(exitStatus);
 }
 
-bool ScenarioRunner::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && !finished_ && watched->isWidgetType()) {
-        const auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && widget->isModal())
-            timer_.start();
-    }
-    return QObject::eventFilter(watched, event);
+// The program's own processing of pending events (which its reactions do) opens no loop;
+// a dialog's or a menu's exec() does.
+bool ScenarioRunner::insideNestedLoop() const {
+    return !loopLevelAtStart_.empty() &&
+           QThread::currentThread()->loopLevel() > loopLevelAtStart_.back();
 }
 
 bool ScenarioRunner::mayStartCommand() const {
-    if (finished_)
-        return false;
-    // Inside a running command only a modal dialog opened since it began lets the next one in.
-    return modalAtStart_.empty() || QApplication::activeModalWidget() != modalAtStart_.back();
+    return !finished_ && (loopLevelAtStart_.empty() || (insideNestedLoop() && nestedLoopWaiting_));
+}
+
+void ScenarioRunner::resumeIfNestedLoopWaits() {
+    if (finished_ || !insideNestedLoop())
+        return;
+    nestedLoopWaiting_ = true;
+    if (!timer_.isActive())
+        timer_.start();
 }
 
 void ScenarioRunner::step() {
     if (!mayStartCommand())
         return;
-    // What start-up or the previous command left pending comes first.
+    // The step is under way from here: a loop opened by what start-up or the previous command
+    // left pending runs the next command too.
+    loopLevelAtStart_.push_back(QThread::currentThread()->loopLevel());
+    nestedLoopWaiting_ = false;
     settling_.settle();
-    if (finished_)
-        return;
-    if (next_ == script_.size()) {
+    if (!finished_ && next_ == script_.size())
         finish(0);
-        return;
-    }
-    const ScenarioCommand& command = script_[next_++];
-    modalAtStart_.emplace_back(QApplication::activeModalWidget());
+    if (!finished_)
+        runCommand(script_[next_++]);
+    loopLevelAtStart_.pop_back();
+    if (!finished_)
+        timer_.start();
+}
+
+void ScenarioRunner::runCommand(const ScenarioCommand& command) {
     try {
         run_(command);
         settling_.settle();
@@ -67,7 +78,4 @@ void ScenarioRunner::step() {
         printError(QStringLiteral("line %1: %2").arg(command.line).arg(failure.message));
         finish(failure.exitStatus);
     }
-    modalAtStart_.pop_back();
-    if (!finished_)
-        timer_.start();
 }

@@ -3,9 +3,7 @@
 #include "ScenarioCommand.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 #include <vector>
@@ -15,8 +13,9 @@ class EventSettling;
 // Runs a script's commands one by one from the event loop, and settles the program after
 // each. The next command is started by a timer, never from inside the previous one's
 // reactions: those process events themselves, and a command must not start while they run.
-// The one exception is a modal dialog that a command has opened: its own event loop then
-// runs the following commands until one of them closes it.
+// The one exception is an event loop that a command has opened (a modal dialog's, a popup
+// menu's, any other): as soon as it waits for input, it runs the following commands until
+// one of them closes it. So whatever the program opens, the script goes on and never hangs.
 class ScenarioRunner : public QObject {
 public:
     using RunCommand = std::function<void(const ScenarioCommand&)>;
@@ -29,19 +28,22 @@ public:
     void finish(int exitStatus);
     bool finished() const { return finished_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void step();
+    void runCommand(const ScenarioCommand& command);
+    bool insideNestedLoop() const;
     bool mayStartCommand() const;
+    void resumeIfNestedLoopWaits();
 
     std::vector<ScenarioCommand> script_;
     RunCommand run_;
     EventSettling& settling_;
     std::size_t next_ = 0;
     QTimer timer_;
-    // For each command under way, innermost last: the modal dialog that was open as it began.
-    std::vector<QPointer<QWidget>> modalAtStart_;
+    // For each command under way, innermost last: the event-loop level at which it began.
+    std::vector<int> loopLevelAtStart_;
+    // A loop opened by a command has waited for input since the last command began: it is
+    // not on its way out.
+    bool nestedLoopWaiting_ = false;
     bool finished_ = false;
 };

@@ -103,6 +103,23 @@ void answer(const QStringList& words, ScenarioCommand& command) {
                                                    : ScriptedAnswer::Cancel;
 }
 
+void control(const QStringList& words, ScenarioCommand& command) {
+    expectCount(words, 1, 2, "a control name and optionally left, right or middle");
+    command.text =
+        oneOf(words[0], {"Thegrid", "Detailgrid", "Yieldlist", "Picture1", "Picture2", "Picture3"},
+              "control");
+    if (words.size() == 2)
+        command.button = mouseButton(words[1], false);
+}
+
+void scrollingControl(const QStringList& words, ScenarioCommand& command) {
+    expectCount(words, 1, 2, "a control name and optionally left, right or middle");
+    command.text =
+        oneOf(words[0], {"Thegrid", "Detailgrid", "Yieldlist"}, "control with a scroll bar");
+    if (words.size() == 2)
+        command.button = mouseButton(words[1], false);
+}
+
 void dialogElement(const QStringList& words, ScenarioCommand& command) {
     expectCount(words, 1, 1, "an element");
     command.numbers = {element(words[0], 1)};
@@ -139,6 +156,8 @@ constexpr std::array commandGrammars{
     CommandGrammar{"close-worksheet", CommandKind::CloseWorksheet, noArguments},
     CommandGrammar{"close-frame", CommandKind::CloseFrame, noArguments},
     CommandGrammar{"show", CommandKind::Show, noArguments},
+    CommandGrammar{"click-control", CommandKind::ClickControl, control},
+    CommandGrammar{"click-scrollbar", CommandKind::ClickScrollbar, scrollingControl},
 };
 
 // `type` and `shortcut` take the rest of the line as it stands, blanks included.

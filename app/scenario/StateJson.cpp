@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 
 namespace {
 
@@ -59,6 +60,21 @@ QString detailRows(const GridControl& grid) {
 QString focus() {
     const QString name = ControlNames::focusName(QApplication::focusWidget());
     return name.isEmpty() ? json::null() : json::string(name);
+}
+
+// The popup window open now (a menu left open, a context menu): the texts of its entries.
+QString popup() {
+    const QWidget* open = QApplication::activePopupWidget();
+    if (open == nullptr)
+        return json::null();
+    QStringList entries;
+    if (const auto* menu = qobject_cast<const QMenu*>(open)) {
+        for (const QAction* entry : menu->actions()) {
+            if (!entry->isSeparator())
+                entries.append(json::string(entry->text()));
+        }
+    }
+    return json::array(entries);
 }
 
 QString hint(const Valkubeform& form) {
@@ -185,5 +201,6 @@ QString stateJson(ValmoraProgram& program, RecordingPlatformServices& services) 
         .add("dialog", conversionsDialogJson())
         .add("notice",
              json::boolean(ControlNames::openWindow(ControlNames::noticeDialog) != nullptr))
+        .add("popup", popup())
         .text();
 }

@@ -1,11 +1,14 @@
 #include "WorksheetTargets.h"
 
+#include "DrawingStrip.h"
 #include "GridControl.h"
 #include "HoverSurface.h"
 #include "ListControl.h"
 #include "PadControl.h"
 #include "ScenarioFailure.h"
 #include "Valkubeform.h"
+
+#include <QScrollBar>
 
 #include <array>
 
@@ -24,6 +27,32 @@ WidgetPoint onSurface(const Valkubeform& form, QPointF twips) {
 // is still bare is taken.
 constexpr std::array<QPointF, 4> bareCandidates{QPointF(8350, 1500), QPointF(8350, 4500),
                                                 QPointF(8300, 6500), QPointF(1800, 6300)};
+
+QAbstractScrollArea* scrollingControl(const Valkubeform& form, const QString& name) {
+    if (name == QLatin1String("Thegrid"))
+        return &form.Thegrid();
+    if (name == QLatin1String("Detailgrid"))
+        return &form.Detailgrid();
+    if (name == QLatin1String("Yieldlist"))
+        return &form.Yieldlist();
+    rejectArgument(QStringLiteral("%1 has no scroll bar").arg(name));
+}
+
+QWidget* namedControl(const Valkubeform& form, const QString& name) {
+    if (name == QLatin1String("Picture1"))
+        return &form.Picture1();
+    if (name == QLatin1String("Picture2"))
+        return &form.Picture2();
+    if (name == QLatin1String("Picture3"))
+        return &form.Picture3();
+    return scrollingControl(form, name);
+}
+
+WidgetPoint middleOf(QWidget& widget, const QString& name) {
+    if (!widget.isVisible())
+        failScenario(name + QStringLiteral(" is hidden"));
+    return WidgetPoint{&widget, QRectF(widget.rect()).center()};
+}
 
 } // namespace
 
@@ -76,6 +105,20 @@ WidgetPoint bareSurface(const Valkubeform& form) {
             return WidgetPoint{&surface, pixels};
     }
     failScenario(QStringLiteral("no bare place is left on the worksheet"));
+}
+
+WidgetPoint control(const Valkubeform& form, const QString& name) {
+    return middleOf(*namedControl(form, name), name);
+}
+
+WidgetPoint scrollBar(const Valkubeform& form, const QString& name) {
+    QAbstractScrollArea* area = scrollingControl(form, name);
+    if (!area->isVisible())
+        failScenario(name + QStringLiteral(" is hidden"));
+    QScrollBar* bar = area->verticalScrollBar();
+    if (!bar->isVisible())
+        failScenario(name + QStringLiteral(" shows no scroll bar"));
+    return middleOf(*bar, name);
 }
 
 WidgetPoint pad(const Valkubeform& form, QPointF twips) {

@@ -25,5 +25,9 @@ WidgetPoint hint(const Valkubeform& form);
 WidgetPoint bareSurface(const Valkubeform& form);
 // (x, y) twips from the top-left of the pad's drawing area; it may lie outside the pad.
 WidgetPoint pad(const Valkubeform& form, QPointF twips);
+// The middle of the control `name` (Thegrid, Detailgrid, Yieldlist, Picture1 to Picture3).
+WidgetPoint control(const Valkubeform& form, const QString& name);
+// The middle of the vertical scroll bar of `name` (Thegrid, Detailgrid, Yieldlist).
+WidgetPoint scrollBar(const Valkubeform& form, const QString& name);
 
 } // namespace WorksheetTargets

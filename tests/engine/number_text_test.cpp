@@ -128,6 +128,62 @@ const LocaleCase kLocaleNumberCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, LocaleNumber, ::testing::ValuesIn(kLocaleNumberCases),
                          caseName<LocaleCase>);
 
+// Both readers share the test that tells a number above the double range from one below it.
+// Exponents far beyond any double, and beyond 64 bits, must land on the right side.
+struct RangeCase {
+    const char* name;
+    std::string text;
+    std::optional<double> value; // nullopt: above the double range
+};
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ReadersAtTheRangeEdges : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(ReadersAtTheRangeEdges, LeadingNumberRule) {
+    const auto& c = GetParam();
+    if (c.value) {
+        EXPECT_EQ(readLeadingNumber(c.text), *c.value);
+    } else {
+        EXPECT_THROW(readLeadingNumber(c.text), ValuationFailure);
+    }
+}
+
+TEST_P(ReadersAtTheRangeEdges, LocaleReader) {
+    const auto& c = GetParam();
+    EXPECT_EQ(readLocaleNumber(c.text, kEnglish), c.value);
+}
+
+const std::string kManyZeros(400, '0');
+
+const RangeCase kRangeCases[] = {
+    {"largest_exponent", "1e9223372036854775807", std::nullopt},
+    {"largest_exponent_negative_number", "-1e9223372036854775807", std::nullopt},
+    {"largest_exponent_below_one", "0.01e9223372036854775807", std::nullopt},
+    {"largest_exponent_many_leading_zeros", "0." + kManyZeros + "1e9223372036854775807",
+     std::nullopt},
+    {"largest_exponent_digits_after_point", "123.456e9223372036854775806", std::nullopt},
+    {"smallest_exponent", "1e-9223372036854775808", 0.0},
+    {"smallest_exponent_below_one", "0.01e-9223372036854775808", 0.0},
+    {"smallest_exponent_digits_after_point", "98.76e-9223372036854775808", 0.0},
+    {"smallest_exponent_many_digits", kManyZeros + "5" + kManyZeros + "e-9223372036854775808", 0.0},
+    {"twenty_digit_exponent", "1e99999999999999999999", std::nullopt},
+    {"twenty_digit_exponent_below_one", "0." + kManyZeros + "1e99999999999999999999", std::nullopt},
+    {"twenty_digit_negative_exponent", "1e-99999999999999999999", 0.0},
+    {"twenty_digit_negative_exponent_large_number", "9" + kManyZeros + "e-99999999999999999999",
+     0.0},
+    {"leading_zeros_in_exponent", "1e" + kManyZeros + "400", std::nullopt},
+    {"largest_double", "1.7976931348623157e308", 1.7976931348623157e308},
+    {"just_above_largest_double", "1.7976931348623159e308", std::nullopt},
+    {"point_shifts_into_range", "0.1e309", 1e308},
+    {"point_shifts_out_of_range", "10e308", std::nullopt},
+    {"below_smallest_double", "0.00001e-320", 0.0},
+    {"many_leading_zeros_brought_into_range", "0." + kManyZeros + "1e401", 1.0},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, ReadersAtTheRangeEdges, ::testing::ValuesIn(kRangeCases),
+                         caseName<RangeCase>);
+
 enum class Format { Standard, WholeGrouped, ConversionFigure };
 
 struct FormatCase {

@@ -1,5 +1,6 @@
 // The runner's order of events: commands run one after the other from the event loop, never
-// inside the reactions of the one before, except inside a modal dialog that a command opened.
+// inside the reactions of the one before, except inside an event loop that a command opened
+// (a modal dialog's, a popup menu's): there the script goes on.
 
 #include "EventSettling.h"
 #include "ScenarioFailure.h"
@@ -7,12 +8,16 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
+#include <QMenu>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -37,6 +42,15 @@ protected:
         const int status = QApplication::exec();
         current = nullptr;
         return status;
+    }
+
+    // Should the runner stall inside a nested loop, `end` leaves it after a while, so that the
+    // test fails with "stalled" in its log instead of hanging.
+    void endIfStalled(QObject& owner, std::function<void()> end) {
+        QTimer::singleShot(20000, &owner, [this, end = std::move(end)] {
+            log.push_back("stalled");
+            end();
+        });
     }
 
     EventSettling settling;
@@ -87,6 +101,61 @@ TEST_F(DriverRunner, AModalDialogRunsTheFollowingCommandsInItsOwnLoop) {
     EXPECT_EQ(run(4), 0);
     EXPECT_EQ(log,
               (std::vector<std::string>{"1", "2", "inside", "3", "dialog closed", "4", "gone"}));
+}
+
+TEST_F(DriverRunner, APopupMenuRunsTheFollowingCommandsInItsOwnLoop) {
+    QMenu* open = nullptr;
+    steps[1] = [this, &open] {
+        QMenu menu;
+        menu.addAction(QStringLiteral("Entry"));
+        open = &menu;
+        endIfStalled(menu, [&menu] { menu.close(); });
+        menu.exec(QPoint(10, 10));
+        open = nullptr;
+        log.push_back("menu closed");
+    };
+    steps[2] = [this] {
+        log.push_back(QApplication::activePopupWidget() != nullptr ? "inside" : "outside");
+    };
+    steps[3] = [&open] {
+        if (open != nullptr)
+            open->close();
+    };
+    steps[4] = [this] {
+        log.push_back(QApplication::activePopupWidget() == nullptr ? "gone" : "still open");
+    };
+    EXPECT_EQ(run(4), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"1", "2", "inside", "3", "menu closed", "4", "gone"}));
+}
+
+TEST_F(DriverRunner, AnyEventLoopThatACommandOpensRunsTheFollowingCommands) {
+    QEventLoop* nested = nullptr;
+    steps[1] = [this, &nested] {
+        QEventLoop loop;
+        nested = &loop;
+        endIfStalled(loop, [&loop] { loop.quit(); });
+        loop.exec();
+        nested = nullptr;
+        log.push_back("loop ended");
+    };
+    steps[2] = [&nested] {
+        if (nested != nullptr)
+            nested->quit();
+    };
+    EXPECT_EQ(run(3), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"1", "2", "loop ended", "3"}));
+}
+
+// The end of the script, or of the program, leaves every loop a command has opened.
+TEST_F(DriverRunner, TheScriptMayEndInsideANestedLoop) {
+    steps[1] = [this] {
+        QEventLoop loop;
+        endIfStalled(loop, [&loop] { loop.quit(); });
+        loop.exec();
+        log.push_back("loop ended");
+    };
+    EXPECT_EQ(run(2), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"1", "2", "loop ended"}));
 }
 
 TEST_F(DriverRunner, AFailureEndsTheRunWithItsStatus) {

@@ -94,6 +94,19 @@ TEST(ScenarioScript, ArgumentsOfCellsAnswersAndKeys) {
     EXPECT_EQ(commands[3].sequence[0].keyboardModifiers(), Qt::ControlModifier);
 }
 
+TEST(ScenarioScript, ControlsAndScrollBarsByName) {
+    const auto commands = commandsOf("click-control Picture2\nclick-control Detailgrid middle\n"
+                                     "click-scrollbar Yieldlist right\n");
+    ASSERT_EQ(commands.size(), 3u);
+    EXPECT_EQ(commands[0].kind, CommandKind::ClickControl);
+    EXPECT_EQ(commands[0].text, QStringLiteral("Picture2"));
+    EXPECT_EQ(commands[0].button, Qt::LeftButton);
+    EXPECT_EQ(commands[1].button, Qt::MiddleButton);
+    EXPECT_EQ(commands[2].kind, CommandKind::ClickScrollbar);
+    EXPECT_EQ(commands[2].text, QStringLiteral("Yieldlist"));
+    EXPECT_EQ(commands[2].button, Qt::RightButton);
+}
+
 struct RejectedLine {
     const char* name;
     const char* script;
@@ -148,6 +161,13 @@ INSTANTIATE_TEST_SUITE_P(
                      "element 2 is not one of 0 to 1"},
         RejectedLine{"ShowWithArgument", "show all\n", 1, "expected no arguments"},
         RejectedLine{"UnknownShortcut", "shortcut Ctrl+Nothing\n", 1, "unknown key sequence"},
+        RejectedLine{"UnknownControl", "click-control Valuebox\n", 1,
+                     "unknown control \"Valuebox\""},
+        RejectedLine{"ControlWithoutName", "click-control\n", 1, "expected a control name"},
+        RejectedLine{"ScrollBarOfAPicture", "click-scrollbar Picture1 right\n", 1,
+                     "unknown control with a scroll bar"},
+        RejectedLine{"ScrollBarWithTwoButtons", "click-scrollbar Yieldlist left right\n", 1,
+                     "expected a control name"},
         RejectedLine{"ErrorAfterGoodLines", "type 1\n\n# note\nkey Enter\nbutton\n", 5,
                      "expected an element"}),
     [](const testing::TestParamInfo<RejectedLine>& info) { return std::string(info.param.name); });
