@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 
 namespace {
 
@@ -51,7 +52,11 @@ void WorksheetStartup::load() {
 }
 
 void WorksheetStartup::activate() {
+    // The pending events may close the frame, and the worksheet goes with its sub-window.
+    const QPointer<Valkubeform> form(&form_);
     QCoreApplication::processEvents();
+    if (form.isNull())
+        return;
     ProgramRecords& records = form_.context().records;
     if (records.firstActivationDone)
         return;

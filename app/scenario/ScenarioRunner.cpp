@@ -12,7 +12,14 @@
 
 ScenarioRunner::ScenarioRunner(std::vector<ScenarioCommand> script, RunCommand run,
                                EventSettling& settling)
-    : script_(std::move(script)), run_(std::move(run)), settling_(settling) {
+    : ScenarioRunner(
+          [script = std::move(script), next = std::size_t{0}]() mutable {
+              return next < script.size() ? std::optional(script[next++]) : std::nullopt;
+          },
+          std::move(run), settling) {}
+
+ScenarioRunner::ScenarioRunner(NextCommand next, RunCommand run, EventSettling& settling)
+    : next_(std::move(next)), run_(std::move(run)), settling_(settling) {
     timer_.setSingleShot(true);
     timer_.setInterval(0);
     connect(&timer_, &QTimer::timeout, this, &ScenarioRunner::step);
@@ -61,10 +68,13 @@ void ScenarioRunner::step() {
     loopLevelAtStart_.push_back(QThread::currentThread()->loopLevel());
     nestedLoopWaiting_ = false;
     settling_.settle();
-    if (!finished_ && next_ == script_.size())
+    std::optional<ScenarioCommand> command;
+    if (!finished_)
+        command = next_();
+    if (!finished_ && !command)
         finish(0);
     if (!finished_)
-        runCommand(script_[next_++]);
+        runCommand(*command);
     loopLevelAtStart_.pop_back();
     if (!finished_)
         timer_.start();

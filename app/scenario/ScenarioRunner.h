@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class EventSettling;
@@ -19,8 +20,12 @@ class EventSettling;
 class ScenarioRunner : public QObject {
 public:
     using RunCommand = std::function<void(const ScenarioCommand&)>;
+    // The next command, or nullopt at the end of the script.
+    using NextCommand = std::function<std::optional<ScenarioCommand>()>;
 
     ScenarioRunner(std::vector<ScenarioCommand> script, RunCommand run, EventSettling& settling);
+    // Commands made up as the run goes (a generator that looks at the program first).
+    ScenarioRunner(NextCommand next, RunCommand run, EventSettling& settling);
 
     // Starts the script once the event loop runs.
     void start();
@@ -35,10 +40,9 @@ private:
     bool mayStartCommand() const;
     void resumeIfNestedLoopWaits();
 
-    std::vector<ScenarioCommand> script_;
+    NextCommand next_;
     RunCommand run_;
     EventSettling& settling_;
-    std::size_t next_ = 0;
     QTimer timer_;
     // For each command under way, innermost last: the event-loop level at which it began.
     std::vector<int> loopLevelAtStart_;

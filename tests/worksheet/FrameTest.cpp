@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -105,6 +106,21 @@ TEST_F(FrameTest, ClosingAModalDialogReactivatesTheWorksheet) {
     EXPECT_EQ(form().Thegrid().highlight(), (GridControl::Range{3, 1, 3, 1}));
     EXPECT_EQ(form().Entry().text(), "12");
     EXPECT_EQ(QApplication::focusWidget(), &form().Entry());
+}
+
+// State: the frame's close box has been clicked while an activation of the worksheet is
+// under way. Action: the activation processes the pending events, in which the frame closes
+// and the worksheet is deleted with its sub-window. Expected: the program has ended and the
+// activation touches the deleted worksheet no more (the sanitizer build sees any touch).
+TEST_F(FrameTest, ActivationOutlivedByItsWorksheet) {
+    const QPointer<Valkubeform> worksheet(&form());
+    QTimer::singleShot(0, &program->frame(), [this] {
+        program->frame().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    emit worksheet->activated();
+    EXPECT_TRUE(services.ended());
+    EXPECT_TRUE(worksheet.isNull());
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// The process's resident memory, and two bounds on its growth. Caches (fonts, glyphs,
+// pixmaps) and the allocator's pools fill during a run and then level off; a leak keeps
+// growing. So:
+// - from the first sample after the warm-up (the baseline) on, memory stays within
+//   `allowedGrowth` of the baseline: a fast leak fails early;
+// - over the second half of the run memory grows by at most `allowedGrowth` / 4: a slow leak
+//   fails a long run.
+class ResidentMemory {
+public:
+    ResidentMemory(long long actions, long long warmUpActions, std::int64_t allowedGrowth)
+        : halfway_(actions / 2), warmUpActions_(warmUpActions), allowedGrowth_(allowedGrowth) {}
+
+    static std::int64_t residentBytes();
+
+    // Throws SoakFailure when the growth since the baseline is beyond the bound.
+    void sample(long long actionsDone);
+    // At the end of the run: throws SoakFailure when the second half grew beyond its bound.
+    void checkLevelledOff();
+
+    std::optional<std::int64_t> baseline() const { return baseline_; }
+    std::optional<std::int64_t> halfway() const { return halfwaySample_; }
+    std::int64_t last() const { return last_; }
+
+private:
+    long long halfway_;
+    long long warmUpActions_;
+    std::int64_t allowedGrowth_;
+    std::optional<std::int64_t> baseline_;
+    std::optional<std::int64_t> halfwaySample_;
+    std::int64_t last_ = 0;
+};
