@@ -20,6 +20,9 @@ class QMenuBar;
 class ProgramMenus {
 public:
     explicit ProgramMenus(QMainWindow& frame);
+    // The actions belong to the frame: a copy would hold the same ones.
+    ProgramMenus(const ProgramMenus&) = delete;
+    ProgramMenus& operator=(const ProgramMenus&) = delete;
 
     QMenuBar& bar() const { return *bar_; }
     // nullptr for a name the menu bar does not have.

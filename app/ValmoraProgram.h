@@ -25,6 +25,8 @@ public:
     // The number locale defaults to the system's; tests pass one of their own.
     explicit ValmoraProgram(PlatformServices& services, NumberLocale locale = systemNumberLocale());
     ~ValmoraProgram();
+    ValmoraProgram(const ValmoraProgram&) = delete;
+    ValmoraProgram& operator=(const ValmoraProgram&) = delete;
 
     // Loads the worksheet, which brings the frame up; its first activation follows at once.
     void start();

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // A worksheet for the engine tests: five parameter texts, and a record of what the
 // computation did to the sheet.
@@ -12,7 +13,8 @@ class InMemorySheet : public ValuationSheet {
 public:
     InMemorySheet(std::string earnings, std::string dividends, std::string growth, std::string term,
                   std::string yield)
-        : parameters{earnings, dividends, growth, term, yield} {}
+        : parameters{std::move(earnings), std::move(dividends), std::move(growth), std::move(term),
+                     std::move(yield)} {}
 
     void hideDetailTable() override { ++hideCount; }
     std::string parameterText(int row) const override { return parameters.at(row - 1); }

@@ -82,6 +82,38 @@ TEST_F(DriverRunner, ANextCommandNeverStartsInsideTheReactionsOfThePrevious) {
     EXPECT_EQ(log, (std::vector<std::string>{"1", "1 done", "2"}));
 }
 
+// Commands made up as the run goes are asked for one at a time, each once the one before has
+// run (inside a dialog that the one before opened, too), and the run ends when none comes.
+TEST_F(DriverRunner, MadeUpCommandsAreAskedForOneAtATime) {
+    int made = 0;
+    QDialog* open = nullptr;
+    ScenarioRunner runner(
+        [this, &made]() -> std::optional<ScenarioCommand> {
+            log.push_back("next");
+            if (made == 4)
+                return std::nullopt;
+            ScenarioCommand command;
+            command.line = ++made;
+            return command;
+        },
+        [this, &open](const ScenarioCommand& command) {
+            log.push_back(std::to_string(command.line));
+            if (command.line == 2) {
+                QDialog dialog;
+                open = &dialog;
+                dialog.exec();
+                log.push_back("dialog closed");
+            }
+            if (command.line == 3)
+                open->accept();
+        },
+        settling);
+    runner.start();
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"next", "1", "next", "2", "next", "3", "dialog closed",
+                                             "next", "4", "next"}));
+}
+
 TEST_F(DriverRunner, AModalDialogRunsTheFollowingCommandsInItsOwnLoop) {
     QDialog* open = nullptr;
     steps[1] = [this, &open] {

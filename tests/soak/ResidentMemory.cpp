@@ -27,7 +27,7 @@ std::string mebibytes(std::int64_t bytes) {
 } // namespace
 
 void ResidentMemory::sample(long long actionsDone) {
-    if (actionsDone < warmUpActions_)
+    if (!measured || actionsDone < warmUpActions_)
         return;
     last_ = residentBytes();
     if (!baseline_)
@@ -40,7 +40,7 @@ void ResidentMemory::sample(long long actionsDone) {
 }
 
 void ResidentMemory::checkLevelledOff() {
-    if (!halfwaySample_)
+    if (!measured || !halfwaySample_)
         return;
     last_ = residentBytes();
     if (last_ - *halfwaySample_ > allowedGrowth_ / 4)

@@ -48,9 +48,8 @@ TEST(SoakGenerator, TheDriverTakesEveryLine) {
     std::set<QString> commands;
     for (const SoakAction& action : makeUp(1, 100000)) {
         const ParsedScript parsed = parseScenario(action.line);
-        const auto* error = std::get_if<ScriptError>(&parsed);
-        ASSERT_EQ(error, nullptr) << action.line.toStdString() << ": "
-                                  << error->message.toStdString();
+        if (const auto* error = std::get_if<ScriptError>(&parsed))
+            FAIL() << action.line.toStdString() << ": " << error->message.toStdString();
         ASSERT_EQ(std::get<std::vector<ScenarioCommand>>(parsed).size(), 1u)
             << action.line.toStdString();
         commands.insert(commandName(action));

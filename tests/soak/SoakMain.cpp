@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -74,6 +75,14 @@ std::optional<SoakOptions> parseOptions(const QStringList& arguments) {
     if (options.failureScript.isEmpty())
         options.failureScript = QStringLiteral("soak-failure-%1.scenario").arg(options.seed);
     return options;
+}
+
+std::string memoryReport(const ResidentMemory& memory) {
+    if (!ResidentMemory::measured)
+        return "resident memory not measured under AddressSanitizer";
+    return "resident memory " + std::to_string(memory.baseline().value_or(0) >> 20) +
+           " MiB after the warm-up, " + std::to_string(memory.halfway().value_or(0) >> 20) +
+           " MiB halfway, " + std::to_string(memory.last() >> 20) + " MiB at the end";
 }
 
 void reportFailure(const SoakOptions& options, const SoakRun& run, const SoakLife& life) {
@@ -138,12 +147,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::cout << "valmora-soak: passed, " << run.done << " actions checked, " << run.programStarts
-              << " program starts; resident memory " << (run.memory.baseline().value_or(0) >> 20)
-              << " MiB after the warm-up, " << (run.memory.halfway().value_or(0) >> 20)
-              << " MiB halfway, " << (run.memory.last() >> 20)
-              << " MiB at the end; focus in the editor " << run.checked.focusChecked
-              << " times, value recomputed from the cells " << run.checked.recomputed
-              << " times, empty after Clear " << run.checked.emptyAfterClear << " times"
-              << std::endl;
+              << " program starts; " << memoryReport(run.memory) << "; focus in the editor "
+              << run.checked.focusChecked << " times, value recomputed from the cells "
+              << run.checked.recomputed << " times, empty after Clear "
+              << run.checked.emptyAfterClear << " times" << std::endl;
     return 0;
 }
