@@ -8,7 +8,7 @@
 namespace {
 
 // Far beyond any guide; a larger file is a mistake, and reading it would stall the viewer.
-constexpr qint64 largestHelpFile = 8 * 1024 * 1024;
+constexpr qint64 largestHelpFile = qint64{8} * 1024 * 1024;
 
 HelpFileReading problem(const QString& reason) {
     return HelpFileReading{QString(), reason};

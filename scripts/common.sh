@@ -11,6 +11,10 @@ valmora_packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev f
 # desktop entry and the AppStream metadata; dpkg-dev (dpkg-shlibdeps) and file, which CPack
 # uses to build the Debian package; lintian to judge it.
 valmora_test_packages=(libgtest-dev python3 desktop-file-utils appstream dpkg-dev file lintian)
+# The fuzzers: clang with libFuzzer and the sanitizer runtimes.
+valmora_fuzz_packages=(clang libclang-rt-14-dev)
+# The static analysis (scripts/lint.sh).
+valmora_lint_packages=(clang-tidy cppcheck)
 
 install_missing_packages() {
     local missing=()

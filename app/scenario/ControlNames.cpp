@@ -29,7 +29,7 @@ QString formName(const QWidget* widget) {
 QString focusName(const QWidget* widget) {
     if (widget == nullptr)
         return QString();
-    const QString name = widget->objectName();
+    QString name = widget->objectName();
     const QString window = formName(widget);
     if (window == QLatin1String("Valkubeform")) {
         if (name == QLatin1String("Entry0"))

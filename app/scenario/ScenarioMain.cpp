@@ -107,7 +107,7 @@ int main(int argc, char* argv[]) {
         printError(driverUsage());
         return badCommandLine;
     }
-    const DriverOptions& options = std::get<DriverOptions>(parsed);
+    const DriverOptions& options = *std::get_if<DriverOptions>(&parsed);
 
     const std::optional<QString> text = readScript(options.scriptPath);
     if (!text) {
@@ -119,5 +119,5 @@ int main(int argc, char* argv[]) {
         printError(QStringLiteral("line %1: %2").arg(error->line).arg(error->message));
         return badScript;
     }
-    return runScript(options, std::move(std::get<std::vector<ScenarioCommand>>(script)));
+    return runScript(options, std::move(*std::get_if<std::vector<ScenarioCommand>>(&script)));
 }

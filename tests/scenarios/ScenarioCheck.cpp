@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
         report(where(path, error->line) + error->message);
         return 1;
     }
-    const ScenarioExpectations& expectations = std::get<ScenarioExpectations>(parsed);
+    const ScenarioExpectations& expectations = *std::get_if<ScenarioExpectations>(&parsed);
 
     const DriverRun run = runDriver(driver, expectations.driverArguments + QStringList{path},
                                     driverTimeoutMilliseconds);

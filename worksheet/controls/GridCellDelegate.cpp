@@ -36,9 +36,10 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const int margin = grid_.twipsScale().toPixels(textMarginTwips);
     painter->setFont(option.font);
     painter->setPen(palette.color(foreground));
-    painter->drawText(option.rect.adjusted(margin, 0, -margin, 0),
-                      grid_.cellAlignment(row, column).toInt() | Qt::TextSingleLine,
-                      index.data(Qt::DisplayRole).toString());
+    painter->drawText(
+        option.rect.adjusted(margin, 0, -margin, 0),
+        static_cast<int>(grid_.cellAlignment(row, column).toInt() | Qt::TextSingleLine),
+        index.data(Qt::DisplayRole).toString());
 
     if (grid_.hasFocus() && row == grid_.row() && column == grid_.column()) {
         QStyleOptionFocusRect focus;

@@ -24,11 +24,12 @@ public:
     void setWidthTwips(double width);
     void setHeightTwips(double height);
 
+    TwipsGeometry(const TwipsGeometry&) = delete;
+    TwipsGeometry& operator=(const TwipsGeometry&) = delete;
+
 protected:
     TwipsGeometry(QWidget& widget, const TwipsScale& scale);
     ~TwipsGeometry() = default;
-    TwipsGeometry(const TwipsGeometry&) = delete;
-    TwipsGeometry& operator=(const TwipsGeometry&) = delete;
 
 private:
     void setPart(double TwipsRect::*part, double value);
