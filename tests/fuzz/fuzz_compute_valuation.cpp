@@ -59,8 +59,10 @@ bool belowNormalSingle(double stored) {
 }
 
 Reference referenceValue(const ValuationState& s) {
-    const double y = s.yieldPercent / 100.0;
-    const double g = s.growthPercent / 100.0;
+    // The rates are single precision by definition; near a growth of -100 % a power of the
+    // rate in double would differ from it by far more than rounding.
+    const double y = static_cast<float>(s.yieldPercent / 100.0);
+    const double g = static_cast<float>(s.growthPercent / 100.0);
     const double term = s.termYears;
     Reference ref;
     const double endEarnings = s.earnings * std::pow(1 + g, term);
