@@ -10,18 +10,22 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 // A freshly started program on a screen large enough for the window, settled after its
 // first activation.
 class WorksheetFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        program = std::make_unique<ValmoraProgram>(services);
+    void SetUp() override { startWith(systemNumberLocale()); }
+    void TearDown() override { program.reset(); }
+
+    // Starts the program with the locale's number characters, as the system would give them.
+    void startWith(NumberLocale locale) {
+        program = std::make_unique<ValmoraProgram>(services, std::move(locale));
         program->start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
         QCoreApplication::processEvents();
     }
-    void TearDown() override { program.reset(); }
 
     Valkubeform& form() { return program->worksheet(); }
 
