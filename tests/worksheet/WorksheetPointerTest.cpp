@@ -73,8 +73,8 @@ std::set<std::string> clickAllOver(Valkubeform& form, const QRect& area) {
     for (int y = area.top() + step / 2; y < area.bottom(); y += step) {
         for (int x = area.left() + step / 2; x < area.right(); x += step) {
             for (const auto button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-                QTest::mouseClick(form.windowHandle(), button, {},
-                                  form.surface().mapTo(&form, QPoint(x, y)));
+                QTest::mouseClick(form.window()->windowHandle(), button, {},
+                                  form.surface().mapTo(form.window(), QPoint(x, y)));
                 QCoreApplication::processEvents();
                 if (QApplication::focusWidget() != &form.Entry()) {
                     takers.insert(describe(*QApplication::focusWidget()));

@@ -12,8 +12,9 @@
 #include <memory>
 #include <utility>
 
-// A freshly started program on a screen large enough for the window, settled after its
-// first activation.
+// A freshly started program, settled after its first activation. The screen it is told of is
+// the offscreen platform's own (800 x 600 pixels), so that the centred worksheet lies wholly
+// inside the maximised frame and every click lands on it.
 class WorksheetFixture : public ::testing::Test {
 protected:
     void SetUp() override { startWith(systemNumberLocale()); }
@@ -29,7 +30,7 @@ protected:
 
     Valkubeform& form() { return program->worksheet(); }
 
-    RecordingPlatformServices services{QSizeF(19200, 14400),
+    RecordingPlatformServices services{QSizeF(12000, 9000),
                                        QStringLiteral("/opt/valmora/bin/valmora")};
     std::unique_ptr<ValmoraProgram> program;
 };
