@@ -156,10 +156,6 @@ const LocaleValueCase kLocaleValueCases[] = {
      {"1", "1", "0", "1,5", "100"}},
     {"comma_grouped_negative", kDecimalComma, -2469.0f, "-1.234,50 (No dividends)",
      {"-2469", "0", "0", "1", "100"}},
-    {"english_grouped_negative", kEnglish, -2469.0f, "-1,234.50 (No dividends)",
-     {"-2469", "0", "0", "1", "100"}},
-    {"comma_whole_grouped", kDecimalComma, 2469.0f, "1.235 (No dividends)",
-     {"2469", "0", "0", "1", "100"}},
     {"space_grouped_comma_read_whole", kSpaceGrouped, 1.5f, "0,75 (No dividends)",
      {"1,5", "0", "0", "1", "100"}},
 };
