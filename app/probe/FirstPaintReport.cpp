@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include <sys/resource.h>
+
 namespace {
 
 constexpr char variableName[] = "VALMORA_REPORT_FIRST_PAINT";
@@ -38,7 +40,13 @@ private:
     void report() {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
-        std::printf("first-paint %lld\n", static_cast<long long>(micros));
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        auto microsOf = [](const timeval& time) {
+            return static_cast<long long>(time.tv_sec) * 1000000 + time.tv_usec;
+        };
+        std::printf("first-paint %lld %lld\n", static_cast<long long>(micros),
+                    microsOf(usage.ru_utime) + microsOf(usage.ru_stime));
         std::fflush(stdout);
         deleteLater();
     }
