@@ -22,6 +22,10 @@ valmora="$build/app/valmora"
 bare="$build/tests/benchmarks/valmora-bare-window"
 rounds="${VALMORA_STARTUP_ROUNDS:-21}"
 settle_seconds=0.5
+for tool in Xvfb openbox xprop; do
+    command -v "$tool" >/dev/null ||
+        { echo "missing $tool (Debian packages xvfb, openbox, x11-utils; bench.sh installs them)" >&2; exit 1; }
+done
 for program in "$valmora" "$bare"; do
     [ -x "$program" ] || { echo "missing $program (build with -DVALMORA_BUILD_BENCHMARKS=ON)" >&2; exit 1; }
 done
@@ -130,14 +134,16 @@ row() { # LABEL UNIT COLUMN DIVISOR
     bare_value="$(median "$work/bare" "$3" "$4")"
     text_value="$(median "$work/text" "$3" "$4")"
     valmora_value="$(median "$work/valmora" "$3" "$4")"
-    printf '%-26s %10s %-4s %10s %-4s %10s %-4s %6s\n' "$1" "$bare_value" "$2" "$text_value" "$2" \
-        "$valmora_value" "$2" "$(awk -v a="$valmora_value" -v b="$bare_value" 'BEGIN { printf "%.2f", a / b }')"
+    ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+    printf '%-26s %10s %-4s %10s %-4s %10s %-4s %6s %6s\n' "$1" "$bare_value" "$2" "$text_value" \
+        "$2" "$valmora_value" "$2" "$(ratio "$valmora_value" "$bare_value")" \
+        "$(ratio "$valmora_value" "$text_value")"
 }
 
 echo
 echo "Whole process under Xvfb with a window manager, medians of $rounds rounds:"
-printf '%-26s %15s %15s %15s %6s\n' "" "empty window" "one text line" "Valmora" "ratio"
+printf '%-26s %15s %15s %15s %6s %6s\n' "" "empty window" "one text line" "Valmora" "/empty" "/text"
 row "start-up to first paint" ms 1 1000
 row "CPU time to first paint" ms 2 1000
 row "peak resident memory" MiB 3 1024
-echo "(ratio: Valmora against the empty window)"
+echo "(/empty, /text: Valmora's figure against the empty window's and the text window's)"

@@ -1,4 +1,3 @@
-#include "DetailTableView.h"
 #include "ExpectedValue.h"
 #include "GridControl.h"
 #include "PadControl.h"
