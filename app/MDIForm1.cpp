@@ -31,7 +31,9 @@ void MDIForm1::holdWorksheet(Valkubeform& worksheet) {
                                                                 Qt::WindowSystemMenuHint |
                                                                 Qt::WindowCloseButtonHint);
     worksheetWindow_->setObjectName(QStringLiteral("ValkubeformWindow"));
-    worksheetWindow_->setWindowIcon(worksheet.windowIcon());
+    // One icon object for the three: each picture size is drawn once and then shared.
+    worksheet.setWindowIcon(windowIcon());
+    worksheetWindow_->setWindowIcon(windowIcon());
     // A click inside the worksheet must not pass the keyboard through the sub-window: the
     // round trip would take the editor's selection with it.
     worksheetWindow_->setFocusPolicy(Qt::NoFocus);

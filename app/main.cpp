@@ -1,5 +1,7 @@
 #include "DisplayCheck.h"
+#include "FirstPaintReport.h"
 #include "QtPlatformServices.h"
+#include "Valkubeform.h"
 #include "ValmoraProgram.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@ int main(int argc, char* argv[]) {
 
     QtPlatformServices services;
     ValmoraProgram program(services);
+    reportFirstPaintIfAsked(program.worksheet());
     program.start();
     return QApplication::exec();
 }

@@ -21,7 +21,6 @@
 #include "YieldPicking.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLabel>
 
 namespace {
@@ -75,7 +74,6 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
       sheet_(std::make_unique<Sheet>(*this)) {
     setObjectName(QStringLiteral("Valkubeform"));
     setWindowTitle(QStringLiteral("Valmora"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/valmora.svg")));
     setFont(worksheetFont());
 
     createControls();

@@ -1,22 +1,18 @@
 #include "PictureButton.h"
 
-#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace {
 
-// One parsed picture per path for as long as some button shows it. The cache holds only
-// weak references, so it owns nothing once the buttons are gone.
-std::shared_ptr<QSvgRenderer> sharedRenderer(const QString& path) {
-    static QHash<QString, std::weak_ptr<QSvgRenderer>> renderers;
-    std::weak_ptr<QSvgRenderer>& slot = renderers[path];
-    if (std::shared_ptr<QSvgRenderer> renderer = slot.lock())
-        return renderer;
-    auto renderer = std::make_shared<QSvgRenderer>(path);
-    slot = renderer;
-    return renderer;
+// Drawings live in Qt's pixmap cache under the picture and its size in device pixels.
+QString cacheKey(const QString& picture, QSize pixels) {
+    return QStringLiteral("valmora-picture:%1:%2x%3")
+        .arg(picture)
+        .arg(pixels.width())
+        .arg(pixels.height());
 }
 
 } // namespace
@@ -33,17 +29,43 @@ void PictureButton::setPicture(const QString& resourcePath) {
     if (resourcePath == picture_)
         return;
     picture_ = resourcePath;
-    renderer_ = resourcePath.isEmpty() ? nullptr : sharedRenderer(resourcePath);
+    unreadable_ = false;
     update();
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
-    if (renderer_ == nullptr || !renderer_->isValid())
+    const QPixmap picture = drawnPicture();
+    if (picture.isNull())
         return;
     QPainter painter(this);
+    painter.drawPixmap(QPoint(0, 0), picture);
+}
+
+QPixmap PictureButton::drawnPicture() {
+    if (picture_.isEmpty() || unreadable_ || width() <= 0 || height() <= 0)
+        return {};
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    const QString key = cacheKey(picture_, pixels);
+    QPixmap drawing;
+    if (QPixmapCache::find(key, &drawing))
+        return drawing;
+
+    QSvgRenderer renderer(picture_);
+    if (!renderer.isValid()) {
+        unreadable_ = true;
+        return {};
+    }
+    drawing = QPixmap(pixels);
+    drawing.setDevicePixelRatio(ratio);
+    drawing.fill(Qt::transparent);
+    QPainter painter(&drawing);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    renderer_->render(&painter, QRectF(rect()));
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
+    painter.end();
+    QPixmapCache::insert(key, drawing);
+    return drawing;
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {
