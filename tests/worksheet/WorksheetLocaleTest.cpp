@@ -78,9 +78,9 @@ TEST_P(TypedFigures, ReadAsTheLocaleWritesThem) {
 // yield of 4 % it is earnings / 0.04 / 1.04.
 // clang-format off
 const TypedCase kTypedCases[] = {
-    // "1," on the way is refused (a group separator must be followed by a digit); "1,5" passes.
+    // "1," on the way passes as well as "1,5"; the computation reads up to the comma.
     {"english_comma_ends_the_number", kEnglish, {"1,5", "0", "0", "1", "100"},
-     1.0f, "0.50 (No dividends)", 1},
+     1.0f, "0.50 (No dividends)", 0},
     {"comma_read_whole", kDecimalComma, {"1,5", "0", "0", "1", "100"},
      1.5f, "0,75 (No dividends)"},
     {"comma_read_whole_at_starting_yield", kDecimalComma, {"1,5", "0", "0", "1"},
