@@ -1,4 +1,5 @@
 #include "DisplayCheck.h"
+#include "ProgramIcon.h"
 #include "QtPlatformServices.h"
 #include "ValmoraProgram.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char* argv[]) {
     restoreQtMessages();
     QApplication::setApplicationName(QStringLiteral("Valmora"));
     QApplication::setDesktopFileName(QStringLiteral("org.valmora.Valmora"));
+    // Every window of the program carries the icon, the dialogs and message boxes too.
+    QApplication::setWindowIcon(programIcon());
 
     QtPlatformServices services;
     ValmoraProgram program(services);

@@ -15,13 +15,13 @@
 #include "ParameterEditing.h"
 #include "PictureButton.h"
 #include "PlatformServices.h"
+#include "ProgramIcon.h"
 #include "ProgramRecords.h"
 #include "ValuationSheet.h"
 #include "WorksheetLayout.h"
 #include "YieldPicking.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLabel>
 
 namespace {
@@ -75,7 +75,7 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
       sheet_(std::make_unique<Sheet>(*this)) {
     setObjectName(QStringLiteral("Valkubeform"));
     setWindowTitle(QStringLiteral("Valmora"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/valmora.svg")));
+    setWindowIcon(programIcon());
     setFont(worksheetFont());
 
     createControls();
