@@ -37,6 +37,12 @@ void PictureButton::setPicture(const QString& resourcePath) {
     update();
 }
 
+void PictureButton::click() {
+    const QPointF centre = twipsScale().toTwips(QRectF(rect()).center());
+    emit pressed(element_, Qt::LeftButton, centre);
+    emit released(element_, Qt::LeftButton, centre);
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     if (renderer_ == nullptr || !renderer_->isValid())
         return;

@@ -28,6 +28,9 @@ public:
     void setPicture(const QString& resourcePath);
     QString picture() const { return picture_; }
 
+    // A left press and release at the centre, as assistive technology presses a button.
+    void click();
+
 signals:
     void pressed(int element, Qt::MouseButton button, QPointF twips);
     void moved(int element, Qt::MouseButtons buttons, QPointF twips);
