@@ -1,11 +1,11 @@
 // valmora-layout-probe: starts the program on the offscreen platform, as the environment
 // sets it up (QT_SCALE_FACTOR among others), and prints where everything ended up, in
 // logical pixels, one item a line:
-//   ratio R                           the worksheet's device pixel ratio
+//   ratio R                            the worksheet's device pixel ratio (always first)
 //   control WINDOW/NAME X Y W H SHOWN  each named control, in its window's coordinates
-//   hint I X Y W H                    the hint box after the pointer moved over button I
-//   text STRIP X Y                    where each number of a scale strip is written
-//   grab W H                          the worksheet painted, in device pixels
+//   hint I X Y W H                     the hint box after the pointer moved over button I
+//   text STRIP X Y                     where each number of a scale strip is written
+//   painted W H                        the worksheet painted, in device pixels (always last)
 // The layout tests run it at several scale factors and compare.
 
 #include "CommandButtons.h"
@@ -75,8 +75,6 @@ int main(int argc, char* argv[]) {
     printHints(form);
     printStripTexts(QStringLiteral("Picture2"), form.Picture2());
     printStripTexts(QStringLiteral("Picture3"), form.Picture3());
-    const QPixmap painted = form.grab();
-    out << "grab " << painted.width() << ' ' << painted.height() << '\n';
 
     // The longer of the two kind texts.
     program.records().conversionKind = ConversionKind::dividendYield;
@@ -85,6 +83,8 @@ int main(int argc, char* argv[]) {
     dialog.show();
     QCoreApplication::processEvents();
     printControls(QStringLiteral("Conversionform"), dialog);
+    const QPixmap painted = form.grab();
+    out << "painted " << painted.width() << ' ' << painted.height() << '\n';
     out.flush();
     return 0;
 }
