@@ -1,16 +1,16 @@
 #include "MDIForm1.h"
 
+#include "ProgramIcon.h"
 #include "Valkubeform.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Valmora"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/valmora.svg")));
+    setWindowIcon(programIcon());
 
     // The workspace keeps Qt's application-workspace brush. A worksheet that does not fit a
     // small screen can be scrolled into view instead of being cut off for good.

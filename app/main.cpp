@@ -1,5 +1,6 @@
 #include "DisplayCheck.h"
 #include "FirstPaintReport.h"
+#include "ProgramIcon.h"
 #include "QtPlatformServices.h"
 #include "Valkubeform.h"
 #include "ValmoraProgram.h"
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     restoreQtMessages();
     QApplication::setApplicationName(QStringLiteral("Valmora"));
     QApplication::setDesktopFileName(QStringLiteral("org.valmora.Valmora"));
+    // Every window of the program carries the icon, the dialogs and message boxes too.
+    QApplication::setWindowIcon(programIcon());
 
     QtPlatformServices services;
     ValmoraProgram program(services);

@@ -1,6 +1,7 @@
 #include "PictureButton.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -33,18 +34,26 @@ void PictureButton::setPicture(const QString& resourcePath) {
     update();
 }
 
-void PictureButton::paintEvent(QPaintEvent*) {
-    const QPixmap picture = drawnPicture();
-    if (picture.isNull())
-        return;
-    QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), picture);
+void PictureButton::click() {
+    const QPointF centre = twipsScale().toTwips(QRectF(rect()).center());
+    emit pressed(element_, Qt::LeftButton, centre);
+    emit released(element_, Qt::LeftButton, centre);
 }
 
-QPixmap PictureButton::drawnPicture() {
+// Drawn for the device actually painted on (a screen, or an image of another resolution
+// when the worksheet is grabbed), so that the picture is sharp at every pixel ratio.
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPaintDevice* target = painter.paintEngine()->paintDevice();
+    const QPixmap picture =
+        drawnPicture(target != nullptr ? target->devicePixelRatioF() : devicePixelRatioF());
+    if (!picture.isNull())
+        painter.drawPixmap(QPoint(0, 0), picture);
+}
+
+QPixmap PictureButton::drawnPicture(qreal ratio) {
     if (picture_.isEmpty() || unreadable_ || width() <= 0 || height() <= 0)
         return {};
-    const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     const QString key = cacheKey(picture_, pixels);
     QPixmap drawing;

@@ -26,6 +26,9 @@ public:
     void setPicture(const QString& resourcePath);
     QString picture() const { return picture_; }
 
+    // A left press and release at the centre, as assistive technology presses a button.
+    void click();
+
 signals:
     void pressed(int element, Qt::MouseButton button, QPointF twips);
     void moved(int element, Qt::MouseButtons buttons, QPointF twips);
@@ -39,8 +42,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // The picture drawn at the button's present size; null when there is nothing to show.
-    QPixmap drawnPicture();
+    // The picture drawn at the button's present size for a device of `ratio` device pixels to
+    // a logical one; null when there is nothing to show.
+    QPixmap drawnPicture(qreal ratio);
 
     int element_;
     QString picture_;
