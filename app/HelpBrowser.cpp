@@ -5,6 +5,7 @@
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     setObjectName(QStringLiteral("Helppage"));
+    setAccessibleName(QStringLiteral("User's guide"));
     // The viewer decides where a link leads; the browser follows none on its own.
     setOpenLinks(false);
     setOpenExternalLinks(false);

@@ -34,7 +34,9 @@ HelpFindBar::HelpFindBar(QTextEdit& page, QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Find:"), this));
+    auto* caption = new QLabel(QStringLiteral("Find:"), this);
+    caption->setBuddy(text_); // a screen reader names the box by it
+    layout->addWidget(caption);
     layout->addWidget(text_, 1);
     layout->addWidget(previous);
     layout->addWidget(next);

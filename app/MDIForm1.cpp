@@ -1,16 +1,16 @@
 #include "MDIForm1.h"
 
+#include "ProgramIcon.h"
 #include "Valkubeform.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Valmora"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/valmora.svg")));
+    setWindowIcon(programIcon());
 
     // The workspace keeps Qt's application-workspace brush. A worksheet that does not fit a
     // small screen can be scrolled into view instead of being cut off for good.
@@ -31,7 +31,9 @@ void MDIForm1::holdWorksheet(Valkubeform& worksheet) {
                                                                 Qt::WindowSystemMenuHint |
                                                                 Qt::WindowCloseButtonHint);
     worksheetWindow_->setObjectName(QStringLiteral("ValkubeformWindow"));
-    worksheetWindow_->setWindowIcon(worksheet.windowIcon());
+    // One icon object for the three: each picture size is drawn once and then shared.
+    worksheet.setWindowIcon(windowIcon());
+    worksheetWindow_->setWindowIcon(windowIcon());
     // A click inside the worksheet must not pass the keyboard through the sub-window: the
     // round trip would take the editor's selection with it.
     worksheetWindow_->setFocusPolicy(Qt::NoFocus);

@@ -16,8 +16,9 @@ class MDIForm1 : public QMainWindow {
 public:
     explicit MDIForm1(QWidget* parent = nullptr);
 
-    // Takes the worksheet in as the frame's one sub-window and raises its activation
-    // (Valkubeform::activated) each time that sub-window becomes the active window.
+    // Takes the worksheet in as the frame's one sub-window, giving it and its sub-window the
+    // frame's icon, and raises its activation (Valkubeform::activated) each time that
+    // sub-window becomes the active window.
     void holdWorksheet(Valkubeform& worksheet);
 
     QMdiArea& workspace() const { return *workspace_; }

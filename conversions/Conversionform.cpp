@@ -66,6 +66,8 @@ void Conversionform::createControls() {
         white.setColor(QPalette::Base, Qt::white);
         box->setPalette(white);
         boxes_[element] = box;
+        // Assistive technology names each box by its label, the kind's text included.
+        label->setBuddy(box);
 
         auto* button = new QPushButton(QLatin1String(buttonCaptions[element]), this);
         button->setObjectName(QStringLiteral("Thebutton%1").arg(element));

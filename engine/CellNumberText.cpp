@@ -30,12 +30,25 @@ std::string roundTripText(double value) {
 }
 
 // The number the text reads back as, by the leading-number rule; none beyond the range.
-std::optional<double> readBack(const std::string& text) {
+std::optional<double> readBack(const std::string& text, const NumberLocale& locale) {
     try {
-        return readLeadingNumber(text);
+        return readLeadingNumber(text, locale);
     } catch (const ValuationFailure&) {
         return std::nullopt;
     }
+}
+
+// The period of a plain text replaced by the locale's decimal separator.
+std::string withDecimalSeparator(std::string text, const std::string& separator) {
+    const auto point = text.find('.');
+    if (point != std::string::npos)
+        text.replace(point, 1, separator);
+    return text;
+}
+
+// Both readers of a cell, the computation's and the editor's, take the text for `value`.
+bool readsBackAs(const std::string& text, double value, const NumberLocale& locale) {
+    return readBack(text, locale) == value && readLocaleNumber(text, locale) == value;
 }
 
 // "1.7976931348623157e+308" as "17976931348623157e+292", "-0.0025" as "-25e-4": the digits
@@ -66,10 +79,17 @@ std::string withoutPoint(const std::string& text) {
 } // namespace
 
 std::string cellNumberText(double value, const NumberLocale& locale) {
+    const NumberLocale periodOnly;
     std::string text = plainDigitsText(value);
+    std::optional<double> written = readBack(text, periodOnly);
     // Rounded to fifteen digits, a number at the top of the range lies beyond it: it is
     // written in full instead.
-    if (!readBack(text))
+    if (!written) {
         text = roundTripText(value);
-    return isLocaleNumber(text, locale) ? text : withoutPoint(text);
+        written = readBack(text, periodOnly);
+    }
+    std::string localized = withDecimalSeparator(text, locale.decimalSeparator);
+    if (written && readsBackAs(localized, *written, locale))
+        return localized;
+    return withoutPoint(text);
 }

@@ -13,17 +13,18 @@
 
 namespace {
 
-float readParameter(const ValuationSheet& sheet, int row) {
-    return toSingle(readLeadingNumber(sheet.parameterText(row)));
+float readParameter(const ValuationSheet& sheet, int row, const NumberLocale& locale) {
+    return toSingle(readLeadingNumber(sheet.parameterText(row), locale));
 }
 
 // Stores each parameter as soon as it is read: a failure part-way leaves the earlier ones.
-void readParameters(const ValuationSheet& sheet, ValuationState& state) {
-    state.earnings = readParameter(sheet, 1);
-    state.dividends = readParameter(sheet, 2);
-    state.growthPercent = readParameter(sheet, 3);
-    state.termYears = readParameter(sheet, 4);
-    state.yieldPercent = readParameter(sheet, 5);
+void readParameters(const ValuationSheet& sheet, ValuationState& state,
+                    const NumberLocale& locale) {
+    state.earnings = readParameter(sheet, 1, locale);
+    state.dividends = readParameter(sheet, 2, locale);
+    state.growthPercent = readParameter(sheet, 3, locale);
+    state.termYears = readParameter(sheet, 4, locale);
+    state.yieldPercent = readParameter(sheet, 5, locale);
 }
 
 // First match wins; nullptr when the indispensable parameters are present.
@@ -85,7 +86,7 @@ ValuationOutcome ComputeValuation(ValuationSheet& sheet, ValuationState& state,
     try {
         sheet.hideDetailTable();
         sheet.setCurrentColumn(1);
-        readParameters(sheet, state);
+        readParameters(sheet, state, locale);
         const std::string_view dividendNote = state.dividends == 0 ? " (No dividends)" : "";
 
         if (const char* message = missingParameterMessage(state)) {

@@ -6,7 +6,8 @@
 
 // The one place where the theoretic value of a share is computed.
 //
-//   parameter texts (sheet rows 1-5) --leading-number rule--> state, single precision
+//   parameter texts (sheet rows 1-5) --leading-number rule, with the locale's decimal
+//   separator--> state, single precision
 //   --> validation: "?", "Annual Earnings missing", "Yield missing", "Term missing"
 //   --> end earnings E(1+g)^T, capitalised at y, discounted over T
 //       + dividends D(1+g)^i discounted over i, years 1 to floor(T)

@@ -24,6 +24,14 @@ public:
         advance();
         return true;
     }
+    // A separator of several bytes (UTF-8) is taken whole; an empty one never matches.
+    bool take(std::string_view part) {
+        if (part.empty() || !text_.substr(pos_).starts_with(part))
+            return false;
+        pos_ += part.size();
+        skipBlanks();
+        return true;
+    }
 
 private:
     void skipBlanks() {
@@ -90,9 +98,8 @@ void copyExponent(Cursor& cursor, DecimalText& out) {
     copyDigits(cursor, out);
 }
 
-} // namespace
-
-double readLeadingNumber(std::string_view text) {
+// `localePoint` is a decimal separator besides the period ("." when there is none).
+double readNumber(std::string_view text, std::string_view localePoint) {
     Cursor cursor(text);
     if (cursor.take('&'))
         return readPrefixedInteger(cursor);
@@ -106,7 +113,7 @@ double readLeadingNumber(std::string_view text) {
 
     copyDigits(cursor, number);
     std::size_t digitCount = number.size() - signLength;
-    if (cursor.take('.')) {
+    if (cursor.take('.') || cursor.take(localePoint)) {
         number.push_back('.');
         const std::size_t before = number.size();
         copyDigits(cursor, number);
@@ -120,4 +127,14 @@ double readLeadingNumber(std::string_view text) {
     if (!value)
         throw ValuationFailure("number beyond the double range");
     return *value;
+}
+
+} // namespace
+
+double readLeadingNumber(std::string_view text) {
+    return readNumber(text, ".");
+}
+
+double readLeadingNumber(std::string_view text, const NumberLocale& locale) {
+    return readNumber(text, locale.decimalSeparator);
 }

@@ -58,7 +58,8 @@ public:
         return true;
     }
 
-    // Copies digits; a group separator is skipped where a digit precedes and one follows.
+    // Copies digits; a group separator is skipped where a digit precedes it and a digit or
+    // the end of the text follows, so that "1," on the way to "1,000" is still a number.
     int copyDigits(std::string_view groupSeparator = {}) {
         int count = 0;
         while (true) {
@@ -67,8 +68,8 @@ public:
                 text_.remove_prefix(1);
                 ++count;
             } else if (count > 0 && startsWith(text_, groupSeparator) &&
-                       text_.size() > groupSeparator.size() &&
-                       isDigit(text_[groupSeparator.size()])) {
+                       (text_.size() == groupSeparator.size() ||
+                        isDigit(text_[groupSeparator.size()]))) {
                 text_.remove_prefix(groupSeparator.size());
             } else {
                 return count;

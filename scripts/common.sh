@@ -30,6 +30,48 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The tests also run the program in a German session (decimal comma), which needs the C
+# library's de_DE.UTF-8. Where the system lacks it, it is generated from the Debian package
+# `locales` (as root, or through sudo) and listed in /etc/locale.gen so that later runs of
+# locale-gen keep it. Nothing happens where it is present; where it cannot be made, a warning
+# says so and those tests are skipped.
+valmora_test_locale=de_DE.UTF-8
+
+# Whether the C library has the locale: "de_DE.UTF-8" is listed as "de_DE.utf8".
+has_locale() {
+    local wanted="${1,,}" available
+    available="$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | tr -d '-')"
+    grep -qx "${wanted//-/}" <<<"$available"
+}
+
+generate_locale() {
+    local name="$1" charset="${1#*.}"
+    local entry="$name $charset"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    install_missing_packages locales || return 1
+    if ! grep -qx "$entry" /etc/locale.gen 2>/dev/null; then
+        if grep -qx "# *$entry" /etc/locale.gen 2>/dev/null; then
+            "${sudo[@]}" sed -i "s/^# *$entry\$/$entry/" /etc/locale.gen || return 1
+        else
+            echo "$entry" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null || return 1
+        fi
+    fi
+    # As locale-gen does it, but for this one locale: the others stay as they are. Warnings
+    # make localedef's status non-zero although the locale is made, so the check below decides.
+    "${sudo[@]}" localedef -i "${name%%.*}" -c -f "$charset" -A /usr/share/locale/locale.alias \
+        "$name" || true
+    has_locale "$name"
+}
+
+prepare_test_locale() {
+    has_locale "$valmora_test_locale" && return 0
+    echo "Generating the locale $valmora_test_locale for the tests"
+    generate_locale "$valmora_test_locale" ||
+        echo "warning: the locale $valmora_test_locale could not be made; the tests that need it" \
+            "are skipped" >&2
+}
+
 build_valmora() {
     cmake -S "$VALMORA_ROOT" -B "$VALMORA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$VALMORA_BUILD" -j"$(nproc)"

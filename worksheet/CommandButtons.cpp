@@ -25,10 +25,10 @@ namespace {
 
 constexpr double hintPadding = 84; // twips beside the hint text
 
-// The cell's value by the leading-number rule; a text that cannot be read counts as no step.
-bool readCell(const QString& text, double& value) {
+// The cell's value as the computation reads it; a text that cannot be read counts as no step.
+bool readCell(const QString& text, const NumberLocale& locale, double& value) {
     try {
-        value = readLeadingNumber(text.toStdString());
+        value = readLeadingNumber(text.toStdString(), locale);
         return true;
     } catch (const ValuationFailure&) {
         return false;
@@ -106,16 +106,16 @@ void CommandButtons::release(int element) {
 void CommandButtons::stepCurrentCell(double step) {
     GridControl& grid = form_.Thegrid();
     PlatformServices& services = form_.context().services;
+    const NumberLocale& locale = form_.context().locale;
     double value = 0;
-    if (readCell(grid.text(), value)) {
+    if (readCell(grid.text(), locale, value)) {
         if (step > 0 || ParameterRow::mayBeNegative(grid.row()) || value >= 1)
-            grid.setText(
-                QString::fromStdString(cellNumberText(value + step, form_.context().locale)));
+            grid.setText(QString::fromStdString(cellNumberText(value + step, locale)));
         else
             services.beep();
     }
     double shown = 0;
-    if (step < 0 && readCell(grid.text(), shown) && shown < 0)
+    if (step < 0 && readCell(grid.text(), locale, shown) && shown < 0)
         services.beep();
     form_.computeValuation();
 }

@@ -1,5 +1,6 @@
 #include "Valkubeform.h"
 
+#include "AccessibleControls.h"
 #include "CommandButtons.h"
 #include "DetailTableView.h"
 #include "DrawingStrip.h"
@@ -17,18 +18,20 @@
 #include "PlatformServices.h"
 #include "ProgramRecords.h"
 #include "ValuationSheet.h"
+#include "WorksheetAccessibility.h"
 #include "WorksheetLayout.h"
 #include "YieldPicking.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLabel>
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const TwipsRect& rect,
-                  const TwipsScale& scale, const QString& caption, bool bordered, bool centred) {
-    auto* label = new QLabel(caption, parent);
+template <typename Label = QLabel>
+Label* makeLabel(QWidget* parent, const QString& name, const TwipsRect& rect,
+                 const TwipsScale& scale, const QString& caption, bool bordered, bool centred) {
+    auto* label = new Label(parent);
+    label->setText(caption);
     label->setObjectName(name);
     placeTwips(*label, rect, scale);
     label->setFont(worksheetFont());
@@ -73,9 +76,10 @@ private:
 Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), scale_(TwipsScale::forScreen(nullptr)),
       sheet_(std::make_unique<Sheet>(*this)) {
+    // Before any control exists: assistive technology keeps the first interface it gets.
+    installAccessibleControls();
     setObjectName(QStringLiteral("Valkubeform"));
     setWindowTitle(QStringLiteral("Valmora"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/valmora.svg")));
     setFont(worksheetFont());
 
     createControls();
@@ -91,6 +95,7 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
         *editor_);
     detailTableView_ = std::make_unique<DetailTableView>(*this);
     connectReactions();
+    makeWorksheetAccessible(*this);
 
     // The editor lives beyond the right edge on purpose; a wider window would bare it.
     setMaximumWidth(scale_.toPixels(WorksheetLayout::editor.left));
@@ -123,8 +128,9 @@ void Valkubeform::createControls() {
     createGrids();
     createButtons();
     // The labels drawn on the surface itself lie beneath every windowed control.
-    for (QLabel* label : {valueCaption_, growthCaption_, termCaption_, yieldCaption_, commentBox_,
-                          warningBox_, static_cast<QLabel*>(hintBox_), valueBox_})
+    for (QLabel* label :
+         std::initializer_list<QLabel*>{valueCaption_, growthCaption_, termCaption_, yieldCaption_,
+                                        commentBox_, warningBox_, hintBox_, valueBox_})
         label->lower();
 }
 
@@ -141,7 +147,8 @@ void Valkubeform::createLabels() {
     hintBox_->setFont(worksheetFont());
     hintBox_->setAutoFillBackground(true);
     setColours(*hintBox_, lightYellow, windowText);
-    valueBox_ = makeLabel(surface_, "Valuebox", valueBox, scale_, "Label3", true, true);
+    valueBox_ =
+        makeLabel<CaptionedLabel>(surface_, "Valuebox", valueBox, scale_, "Label3", true, true);
     valueBox_->setFont(worksheetFont(9.75, true));
     setColours(*valueBox_, lightGrey, windowText);
     warningBox_ = makeLabel(surface_, "Warningbox", warningBox, scale_, "", false, false);
@@ -152,7 +159,8 @@ void Valkubeform::createLabels() {
     valueCaption_ =
         makeLabel(surface_, "Label1", valueCaption, scale_, "Theoretic Stock Value:", false, false);
     setColours(*valueCaption_, white, windowText);
-    commentBox_ = makeLabel(surface_, "commentbox", commentBox, scale_, "", false, false);
+    commentBox_ =
+        makeLabel<CaptionedLabel>(surface_, "commentbox", commentBox, scale_, "", false, false);
     commentBox_->setWordWrap(true);
     setColours(*commentBox_, white, Qt::black);
     yieldCaption_ =

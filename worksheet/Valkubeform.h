@@ -15,12 +15,14 @@
 //   PadDragging       the term and growth pad Picture1: a left-button drag sets the term and
 //                     the growth rate, moves the cross-hair and recalculates
 //   DetailTableView   FillDetailTable, the year-by-year table in Detailgrid
+// makeWorksheetAccessible (WorksheetAccessibility.h) names the controls for screen readers.
 // Start-up (load and first activation) is the application's; it drives this class.
 //
 // Holdcalc is 1 while the program itself moves between rows (Enter, arrow keys) and while
 // the yield list resets itself: an editor change then does not recalculate and a yield pick
 // is ignored. The first digit typed sets it back to 0.
 
+#include "CaptionedLabel.h"
 #include "ComputeValuation.h"
 #include "ConversionEntries.h"
 #include "Twips.h"
@@ -63,9 +65,9 @@ public:
     DrawingStrip& Picture2() const { return *growthScale_; }
     DrawingStrip& Picture3() const { return *termScale_; }
     HoverLabel& Yellowbox() const { return *hintBox_; }
-    QLabel& Valuebox() const { return *valueBox_; }
+    CaptionedLabel& Valuebox() const { return *valueBox_; }
     QLabel& Warningbox() const { return *warningBox_; }
-    QLabel& commentbox() const { return *commentBox_; }
+    CaptionedLabel& commentbox() const { return *commentBox_; }
     // Elements 0 to 5 are the visible buttons; 10 to 15 and 20 to 25 the hidden stores.
     PictureButton& Thebutton(int element) const;
     HoverSurface& surface() const { return *surface_; }
@@ -141,11 +143,11 @@ private:
     GridControl* parameterGrid_ = nullptr;
     std::array<PictureButton*, 26> buttons_{};
     HoverLabel* hintBox_ = nullptr;
-    QLabel* valueBox_ = nullptr;
+    CaptionedLabel* valueBox_ = nullptr;
     QLabel* warningBox_ = nullptr;
     QLabel* growthCaption_ = nullptr;
     QLabel* valueCaption_ = nullptr;
-    QLabel* commentBox_ = nullptr;
+    CaptionedLabel* commentBox_ = nullptr;
     QLabel* yieldCaption_ = nullptr;
 
     ConversionEntries conversionEntries_;

@@ -3,6 +3,7 @@
 #include "NumberLocale.h"
 #include "RecordingTarget.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,6 +72,22 @@ TEST_P(ConversionformShowing, NamesTheKindAndFocusesTheFirstBox) {
     EXPECT_EQ(box(0).text(), QString());
     EXPECT_EQ(box(1).text(), QString());
     EXPECT_EQ(focusName(), QStringLiteral("Conversionbox0"));
+}
+
+// A screen reader names each box by the label over it, the kind's text included, and finds
+// the buttons as buttons.
+TEST_P(ConversionformShowing, ScreenReadersNameEachBoxByItsLabel) {
+    kind = GetParam();
+    open();
+    auto read = [](QWidget& widget) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+        return std::make_pair(accessible->role(),
+                              accessible->text(QAccessible::Name).toStdString());
+    };
+    EXPECT_EQ(read(box(0)), std::make_pair(QAccessible::EditableText, GetParam().toStdString()));
+    EXPECT_EQ(read(box(1)), std::make_pair(QAccessible::EditableText, std::string("Stock Price")));
+    EXPECT_EQ(read(button(0)), std::make_pair(QAccessible::Button, std::string("OK")));
+    EXPECT_EQ(read(button(1)), std::make_pair(QAccessible::Button, std::string("Close")));
 }
 
 // Bold text must not be cut off: each caption fits its control, for both kinds.

@@ -1,5 +1,6 @@
 // The text the step commands write back into a cell: it must read back as the number the
-// cell holds, pass the locale's numeric test, and stay as plain as before for ordinary values.
+// cell holds, pass the locale's numeric test, use the locale's decimal separator, and stay as
+// plain as before for ordinary values.
 
 #include "CellNumberText.h"
 #include "LeadingNumber.h"
@@ -17,6 +18,8 @@ namespace {
 const NumberLocale kEnglish{".", ","};
 const NumberLocale kDecimalComma{",", "."};
 const NumberLocale kSpaceGrouped{",", "\u00a0"};
+// Groups with its own decimal character: neither separator can be written.
+const NumberLocale kClashing{",", ","};
 
 constexpr double kLargest = std::numeric_limits<double>::max();
 
@@ -55,21 +58,27 @@ const CellTextCase kCellTextCases[] = {
     {"fourth_below_the_top_rounds_within_range", 1.797693134862315e308, kEnglish,
      "1.79769313486231e+308"},
     {"rounds_to_the_top_within_range", 9.999999999999999e307, kEnglish, "1e+308"},
-    {"decimal_comma_keeps_the_period", 1.5, kDecimalComma, "1.5"},
-    {"decimal_comma_largest_double_without_point", kLargest, kDecimalComma,
-     "17976931348623157e+292"},
+    {"decimal_comma_step_sum", 1.5 + 1, kDecimalComma, "2,5"},
+    {"decimal_comma_noise_rounded_away", 0.1 - 1, kDecimalComma, "-0,9"},
+    {"decimal_comma_largest_double", kLargest, kDecimalComma, "1,7976931348623157e+308"},
+    {"decimal_comma_exponent_form", 1.5e-7, kDecimalComma, "1,5e-07"},
     {"decimal_comma_whole", 42, kDecimalComma, "42"},
-    {"no_period_in_locale_fraction_without_point", 1.5, kSpaceGrouped, "15e-1"},
-    {"no_period_in_locale_small_negative", -0.0025, kSpaceGrouped, "-25e-4"},
-    {"no_period_in_locale_exponent_form", 1.5e-7, kSpaceGrouped, "15e-8"},
+    {"decimal_comma_million_ungrouped", 1e6, kDecimalComma, "1000000"},
+    {"no_period_in_locale_fraction", 1.5, kSpaceGrouped, "1,5"},
+    {"no_period_in_locale_small_negative", -0.0025, kSpaceGrouped, "-0,0025"},
     {"no_period_in_locale_whole", 1e6, kSpaceGrouped, "1000000"},
+    {"clashing_separators_fraction_without_point", 1.5, kClashing, "15e-1"},
+    {"clashing_separators_small_negative", -0.0025, kClashing, "-25e-4"},
+    {"clashing_separators_exponent_form", 1.5e-7, kClashing, "15e-8"},
+    {"clashing_separators_largest_double", kLargest, kClashing, "17976931348623157e+292"},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, CellNumberText, ::testing::ValuesIn(kCellTextCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Whatever the value and the locale: the text passes the editor's numeric test, has no
-// comma, and reads back as a number within fifteen digits of the value that, written
-// again, gives the same text (so the cell holds exactly what it shows).
+// decimal character but the locale's, and reads back (as the computation reads the cell) as
+// a number within fifteen digits of the value that, written again, gives the same text (so
+// the cell holds exactly what it shows).
 TEST(CellNumberText, ReadsBackInEveryLocale) {
     const double values[] = {kLargest,
                              -kLargest,
@@ -87,15 +96,16 @@ TEST(CellNumberText, ReadsBackInEveryLocale) {
                              1.2345678901234567e-300,
                              0.0,
                              -1.0};
-    for (const NumberLocale& locale : {kEnglish, kDecimalComma, kSpaceGrouped}) {
+    for (const NumberLocale& locale : {kEnglish, kDecimalComma, kSpaceGrouped, kClashing}) {
+        const char foreignPoint = locale.decimalSeparator == "." ? ',' : '.';
         for (const double value : values) {
             const std::string text = cellNumberText(value, locale);
             SCOPED_TRACE(text + " in the locale with \"" + locale.decimalSeparator + "\"");
-            const double read = readLeadingNumber(text);
+            const double read = readLeadingNumber(text, locale);
             EXPECT_NEAR(read, value, std::abs(value) * 5e-15);
             EXPECT_EQ(cellNumberText(read, locale), text);
-            EXPECT_TRUE(isLocaleNumber(text, locale));
-            EXPECT_EQ(text.find(','), std::string::npos);
+            EXPECT_EQ(readLocaleNumber(text, locale), read);
+            EXPECT_EQ(text.find(foreignPoint), std::string::npos);
         }
     }
 }

@@ -112,12 +112,56 @@ TEST(ComputeValuation, LongestCountableTermComputes) {
     EXPECT_EQ(sheet.valueText, "72,060 (No dividends)");
 }
 
-TEST(ComputeValuation, DecimalCommaLocale) {
-    InMemorySheet sheet("2", "1", "5", "10", "10");
-    ValuationState state;
-    ComputeValuation(sheet, state, NumberLocale{",", "."});
-    EXPECT_EQ(sheet.valueText, "20,30");
+// The locale decides how the cells are read and how the value is shown: under a decimal
+// comma a figure written with the comma counts in full; under the period it ends at the comma.
+struct LocaleValueCase {
+    const char* name;
+    NumberLocale locale;
+    float earnings; // as read from the first cell
+    std::string shown;
+    std::array<std::string, 5> parameters;
+};
+void PrintTo(const LocaleValueCase& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class ValueBoxInLocale : public ::testing::TestWithParam<LocaleValueCase> {};
+
+TEST_P(ValueBoxInLocale, ReadsAndShows) {
+    const auto& [name, locale, earnings, shown, p] = GetParam();
+    InMemorySheet sheet(p[0], p[1], p[2], p[3], p[4]);
+    ValuationState state;
+    ComputeValuation(sheet, state, locale);
+    EXPECT_EQ(state.earnings, earnings);
+    EXPECT_EQ(sheet.valueText, shown);
+}
+
+const NumberLocale kDecimalComma{",", "."};
+const NumberLocale kSpaceGrouped{",", "\u00a0"};
+
+// Dividends 0, growth 0, term 1 and yield 100 % make the value exactly earnings / 2.
+// clang-format off
+const LocaleValueCase kLocaleValueCases[] = {
+    {"english_comma_ends_the_number", kEnglish, 1.0f, "0.50 (No dividends)",
+     {"1,5", "0", "0", "1", "100"}},
+    {"comma_figure_read_whole", kDecimalComma, 1.5f, "0,75 (No dividends)",
+     {"1,5", "0", "0", "1", "100"}},
+    {"comma_conversion_figure", kDecimalComma, 3.2f, "1,60 (No dividends)",
+     {"3,20", "0", "0", "1", "100"}},
+    {"comma_period_still_decimal", kDecimalComma, 3.2f, "1,60 (No dividends)",
+     {"3.2", "0", "0", "1", "100"}},
+    {"comma_in_every_row", kDecimalComma, 2.0f, "20,30",
+     {"2,0", "1,0", "5,0", "10,0", "10,0"}},
+    {"comma_fractional_term", kDecimalComma, 1.0f, "0,85",
+     {"1", "1", "0", "1,5", "100"}},
+    {"comma_grouped_negative", kDecimalComma, -2469.0f, "-1.234,50 (No dividends)",
+     {"-2469", "0", "0", "1", "100"}},
+    {"space_grouped_comma_read_whole", kSpaceGrouped, 1.5f, "0,75 (No dividends)",
+     {"1,5", "0", "0", "1", "100"}},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Cases, ValueBoxInLocale, ::testing::ValuesIn(kLocaleValueCases),
+                         [](const auto& info) { return caseName(info); });
 
 TEST(ComputeValuation, SuccessStoresAllFigures) {
     InMemorySheet sheet("2", "1", "5", "10.5", "10");

@@ -1,6 +1,9 @@
 #include "Conversion.h"
+#include "LeadingNumber.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include <optional>
 #include <ostream>
@@ -39,6 +42,17 @@ TEST_P(Conversion, Converts) {
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(result->value, *c.value);
     EXPECT_EQ(result->text, c.text);
+}
+
+// The written figure feeds the valuation: read back the way the computation reads the cell,
+// in the same locale, it is the figure to within the three decimals it is written with.
+TEST_P(Conversion, TextReadsBackAsTheFigure) {
+    const ConversionCase& c = GetParam();
+    const auto result = convertToPerShare(c.figure, c.rate, c.price, c.locale);
+    if (!result)
+        return;
+    const double read = readLeadingNumber(result->text, c.locale);
+    EXPECT_NEAR(read, result->value, 0.0005 + std::abs(result->value) * 1e-7) << result->text;
 }
 
 const ConversionCase kConversionCases[] = {

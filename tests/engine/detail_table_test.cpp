@@ -55,6 +55,17 @@ TEST(DetailTable, GroupedCellsReadBack) {
     EXPECT_EQ(table.rows[11][4], "20,372.00");
 }
 
+// The same under a decimal comma, where the period groups: the read-back must take
+// "3.257,79" as 3257.79, not as 3.257.
+TEST(DetailTable, GroupedDecimalCommaCellsReadBack) {
+    const DetailTable table =
+        buildDetailTable(stateOf(2000, 1000, 5, 10, 10), NumberLocale{",", "."});
+    EXPECT_EQ(table.rows[10][1], "3.257,79");
+    EXPECT_EQ(table.rows[10][3], "32.577,90");
+    EXPECT_EQ(table.rows[10][4], "13.188,20");
+    EXPECT_EQ(table.rows[11][4], "20.372,00");
+}
+
 TEST(DetailTable, OneYearRowCarriesEverything) {
     const DetailTable table = buildDetailTable(stateOf(2, 1, 5, 1, 10), kEnglish);
     ASSERT_EQ(table.rows.size(), 3u);

@@ -69,6 +69,60 @@ const LeadingCase kLeadingNumberCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, LeadingNumber, ::testing::ValuesIn(kLeadingNumberCases),
                          caseName<LeadingCase>);
 
+// How the computation reads a parameter cell under a locale: the period stays a decimal
+// separator, the locale's own decimal separator becomes one too, and anything else (the group
+// separator included) still ends the number.
+struct LeadingInLocaleCase {
+    const char* name;
+    std::string text;
+    NumberLocale locale;
+    double value;
+};
+void PrintTo(const LeadingInLocaleCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LeadingNumberInLocale : public ::testing::TestWithParam<LeadingInLocaleCase> {};
+
+TEST_P(LeadingNumberInLocale, Reads) {
+    EXPECT_DOUBLE_EQ(readLeadingNumber(GetParam().text, GetParam().locale), GetParam().value);
+}
+
+const NumberLocale kArabicPoint{"\u066b", "\u066c"}; // a two-byte decimal separator
+const NumberLocale kNoDecimalSeparator{"", "."};
+
+const LeadingInLocaleCase kLeadingInLocaleCases[] = {
+    {"english_comma_ends_the_number", "1,5", kEnglish, 1},
+    {"english_grouped_reads_first_group", "1,234.5", kEnglish, 1},
+    {"english_period", "1.5", kEnglish, 1.5},
+    {"comma_decimal", "1,5", kDecimalComma, 1.5},
+    {"comma_conversion_figure", "3,20", kDecimalComma, 3.2},
+    {"comma_negative", "-2,5", kDecimalComma, -2.5},
+    {"comma_first", ",5", kDecimalComma, 0.5},
+    {"comma_last", "5,", kDecimalComma, 5},
+    {"comma_lone", ",", kDecimalComma, 0},
+    {"comma_with_exponent", "1,5e3", kDecimalComma, 1500},
+    {"comma_blanks_around_it", " 1 , 5 ", kDecimalComma, 1.5},
+    {"comma_period_still_decimal", "1.5", kDecimalComma, 1.5},
+    {"comma_second_comma_ends", "1,2,3", kDecimalComma, 1.2},
+    {"comma_period_after_comma_ends", "1,2.3", kDecimalComma, 1.2},
+    {"comma_grouping_period_ends", "1.234,5", kDecimalComma, 1.234},
+    {"comma_hex_unchanged", "&H1F", kDecimalComma, 31},
+    {"space_grouped_comma_decimal", "1,5", kSpaceGrouped, 1.5},
+    {"space_grouped_group_ends", "1\u00a0234", kSpaceGrouped, 1},
+    {"multibyte_decimal", "1\u066b5", kArabicPoint, 1.5},
+    {"multibyte_decimal_cut", "1\xd9", kArabicPoint, 1},
+    {"multibyte_group_ends", "1\u066c5", kArabicPoint, 1},
+    {"no_decimal_separator_period_only", "1,5", kNoDecimalSeparator, 1},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, LeadingNumberInLocale, ::testing::ValuesIn(kLeadingInLocaleCases),
+                         caseName<LeadingInLocaleCase>);
+
+// Under the period locale the reading is the locale-free rule, case for case.
+TEST_P(LeadingNumber, ReadsTheSameUnderThePeriodLocale) {
+    EXPECT_EQ(readLeadingNumber(GetParam().text, kEnglish), readLeadingNumber(GetParam().text));
+}
+
 TEST(LeadingNumber, BeyondDoubleRangeThrows) {
     EXPECT_THROW(readLeadingNumber("1e400"), ValuationFailure);
     EXPECT_THROW(readLeadingNumber("-" + std::string(400, '9')), ValuationFailure);
@@ -110,7 +164,9 @@ const LocaleCase kLocaleNumberCases[] = {
     {"lone_sign", "-", kEnglish, std::nullopt},
     {"lone_group", ",", kEnglish, std::nullopt},
     {"leading_group", ",5", kEnglish, std::nullopt},
-    {"trailing_group", "1,", kEnglish, std::nullopt},
+    {"trailing_group_while_typing", "1,", kEnglish, 1},
+    {"trailing_group_after_groups", "12,345,", kEnglish, 12345},
+    {"trailing_group_then_blank", "1, ", kEnglish, 1},
     {"double_group", "1,,2", kEnglish, std::nullopt},
     {"group_in_decimals", "1.2,3", kEnglish, std::nullopt},
     {"second_point", "1.2.", kEnglish, std::nullopt},

@@ -4,6 +4,7 @@
 #include "QtPlatformServices.h"
 #include "RecordingPlatformServices.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -189,6 +190,17 @@ TEST_F(HelpViewerTest, UnfitFileIsReportedOnceByName) {
     EXPECT_EQ(services.takeMessages().size(), 1u);
     EXPECT_TRUE(viewer.isVisible());
     EXPECT_TRUE(page().toPlainText().startsWith(QLatin1String("Contents")));
+}
+
+// A screen reader finds the page and the find box by name.
+TEST_F(HelpViewerTest, PageAndFindBoxAreNamed) {
+    open();
+    viewer.findBar().open();
+    auto name = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
+    };
+    EXPECT_EQ(name(&page()), "User's guide");
+    EXPECT_EQ(name(viewer.findChild<QLineEdit*>(QStringLiteral("Helpfindtext"))), "Find:");
 }
 
 // The program's own services keep one help window for the whole run.

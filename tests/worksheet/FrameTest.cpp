@@ -36,6 +36,20 @@ TEST_F(FrameTest, WorksheetIsTheFramesOnlyChild) {
     EXPECT_FALSE(frame.windowIcon().isNull());
 }
 
+// The worksheet's title bar shows the program's icon: the worksheet and its sub-window carry
+// the frame's own icon object, so that every size of the picture is drawn only once.
+TEST_F(FrameTest, WorksheetSharesTheFramesIcon) {
+    const QIcon frameIcon = program->frame().windowIcon();
+    ASSERT_FALSE(frameIcon.isNull());
+    for (const QWidget* window :
+         {static_cast<const QWidget*>(&form()),
+          static_cast<const QWidget*>(program->frame().worksheetWindow())}) {
+        EXPECT_FALSE(window->windowIcon().isNull()) << window->objectName().toStdString();
+        EXPECT_EQ(window->windowIcon().cacheKey(), frameIcon.cacheKey())
+            << window->objectName().toStdString();
+    }
+}
+
 // The whole worksheet fits a common screen: the frame comes up maximised.
 TEST_F(FrameTest, FrameStartsMaximised) {
     EXPECT_TRUE(program->frame().isMaximized());

@@ -73,11 +73,8 @@ std::set<std::string> clickAllOver(Valkubeform& form, const QRect& area) {
     for (int y = area.top() + step / 2; y < area.bottom(); y += step) {
         for (int x = area.left() + step / 2; x < area.right(); x += step) {
             for (const auto button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-                // The worksheet is a sub-window of the frame: the frame's window gets the
-                // input.
-                QWidget* window = form.window();
-                QTest::mouseClick(window->windowHandle(), button, {},
-                                  form.surface().mapTo(window, QPoint(x, y)));
+                QTest::mouseClick(form.window()->windowHandle(), button, {},
+                                  form.surface().mapTo(form.window(), QPoint(x, y)));
                 QCoreApplication::processEvents();
                 if (QApplication::focusWidget() != &form.Entry()) {
                     takers.insert(describe(*QApplication::focusWidget()));

@@ -12,16 +12,6 @@
 
 namespace {
 
-// A worksheet whose locale writes the decimal comma and groups with the period.
-class DecimalCommaWorksheet : public WorksheetFixture {
-protected:
-    void SetUp() override {
-        program = std::make_unique<ValmoraProgram>(services, NumberLocale{",", "."});
-        program->start();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
-    }
-};
-
 using WorksheetReactions = WorksheetFixture;
 
 // State: a cell holding a number followed by letters (only the program can write such a
@@ -40,38 +30,6 @@ TEST_F(WorksheetReactions, StepsWriteShortDecimalText) {
     form().commandButtons().release(CommandButtons::Down);
     form().commandButtons().release(CommandButtons::Down);
     EXPECT_EQ(form().Thegrid().cellText(1, 1), QStringLiteral("-0.9"));
-}
-
-// Under a decimal-comma locale the comma passes the editor's check, but the computation
-// reads the cell only up to it; the value shows the locale's decimal comma.
-TEST_F(DecimalCommaWorksheet, CommaReachesTheCellAndStopsTheReading) {
-    QTest::keyClicks(&form().Entry(), QStringLiteral("1,5"));
-    EXPECT_EQ(form().Thegrid().cellText(1, 1), QStringLiteral("1,5"));
-    EXPECT_EQ(program->valuation().earnings, 1.0f);
-    QTest::keyClick(&form().Entry(), Qt::Key_Return);
-    QTest::keyClicks(&form().Entry(), QStringLiteral("0"));
-    QTest::keyClick(&form().Entry(), Qt::Key_Return);
-    QTest::keyClicks(&form().Entry(), QStringLiteral("0"));
-    QTest::keyClick(&form().Entry(), Qt::Key_Return);
-    QTest::keyClicks(&form().Entry(), QStringLiteral("1"));
-    // Earnings 1, no dividends, no growth, one year at 4 %: 1 / 0.04 / 1.04.
-    EXPECT_EQ(form().Valuebox().text(), QStringLiteral("24,00 (No dividends)"));
-}
-
-// State: a decimal-comma locale (the period groups digits) and the largest double in the
-// cell. Action: Up +1, then the cell loaded into the editor again. Expected: the sum is
-// written so that the locale's numeric test reads it within range (no "Invalid entry"), and
-// the leading-number rule reads the same number, so the steps go on working.
-TEST_F(DecimalCommaWorksheet, StepAtTheTopOfTheRangeReadsBack) {
-    const QString largest = QStringLiteral("17976931348623157") + QString(292, QLatin1Char('0'));
-    form().Thegrid().setText(largest);
-    form().commandButtons().release(CommandButtons::Up);
-    EXPECT_EQ(form().Thegrid().cellText(1, 1).toStdString(), "17976931348623157e+292");
-    form().commandButtons().release(CommandButtons::Down);
-    EXPECT_EQ(form().Thegrid().cellText(1, 1).toStdString(), "17976931348623157e+292");
-    form().parameterEditing().cellEntered();
-    EXPECT_EQ(form().Entry().text().toStdString(), "17976931348623157e+292");
-    EXPECT_TRUE(services.takeMessages().empty());
 }
 
 // A cell count that cannot be read (beyond the double range) is a failed step, not a crash.

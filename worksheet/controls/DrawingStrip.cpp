@@ -63,11 +63,20 @@ void DrawingStrip::paintEvent(QPaintEvent*) {
     }
 }
 
+// One logical pixel wide, so that the drawing scales with the rest of the worksheet on a
+// high-DPI screen. The pen runs through the pixel centres: the line covers whole device
+// pixels at any whole device pixel ratio, ends included, as a one-pixel line does at 1.
 void DrawingStrip::paintLine(QPainter& painter, const LineRecord& line) const {
     const TwipsScale& scale = twipsScale();
-    painter.setPen(QPen(line.colour, 0));
-    painter.drawLine(QPoint(scale.toPixels(line.from.x()), scale.toPixels(line.from.y())),
-                     QPoint(scale.toPixels(line.to.x()), scale.toPixels(line.to.y())));
+    const QPoint from(scale.toPixels(line.from.x()), scale.toPixels(line.from.y()));
+    const QPoint to(scale.toPixels(line.to.x()), scale.toPixels(line.to.y()));
+    if (from == to) {
+        painter.fillRect(QRect(from, QSize(1, 1)), line.colour);
+        return;
+    }
+    const QPointF pixelCentre(0.5, 0.5);
+    painter.setPen(QPen(line.colour, 1.0, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(QPointF(from) + pixelCentre, QPointF(to) + pixelCentre);
 }
 
 void DrawingStrip::paintText(QPainter& painter, const TextRecord& text) const {

@@ -37,11 +37,11 @@ QPoint PadControl::toWidgetPixels(QPointF padTwips) const {
 
 void PadControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setPen(QPen(Qt::black, 0));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-
+    // The border is filled, not stroked, so that it stays one logical pixel wide on a
+    // high-DPI screen as the cross-hair stays two.
     const QRect inside = rect().adjusted(borderPixels, borderPixels, -borderPixels, -borderPixels);
+    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(inside, Qt::white);
     painter.setClipRect(inside);
     // A 2-pixel pen centred on the pixel edge x + 1 covers the pixel columns x and x + 1.
     const QPoint origin = toWidgetPixels({verticalLineX_, 0.0});

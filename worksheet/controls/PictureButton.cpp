@@ -1,22 +1,19 @@
 #include "PictureButton.h"
 
-#include <QHash>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace {
 
-// One parsed picture per path for as long as some button shows it. The cache holds only
-// weak references, so it owns nothing once the buttons are gone.
-std::shared_ptr<QSvgRenderer> sharedRenderer(const QString& path) {
-    static QHash<QString, std::weak_ptr<QSvgRenderer>> renderers;
-    std::weak_ptr<QSvgRenderer>& slot = renderers[path];
-    if (std::shared_ptr<QSvgRenderer> renderer = slot.lock())
-        return renderer;
-    auto renderer = std::make_shared<QSvgRenderer>(path);
-    slot = renderer;
-    return renderer;
+// Drawings live in Qt's pixmap cache under the picture and its size in device pixels.
+QString cacheKey(const QString& picture, QSize pixels) {
+    return QStringLiteral("valmora-picture:%1:%2x%3")
+        .arg(picture)
+        .arg(pixels.width())
+        .arg(pixels.height());
 }
 
 } // namespace
@@ -33,17 +30,51 @@ void PictureButton::setPicture(const QString& resourcePath) {
     if (resourcePath == picture_)
         return;
     picture_ = resourcePath;
-    renderer_ = resourcePath.isEmpty() ? nullptr : sharedRenderer(resourcePath);
+    unreadable_ = false;
     update();
 }
 
+void PictureButton::click() {
+    const QPointF centre = twipsScale().toTwips(QRectF(rect()).center());
+    emit pressed(element_, Qt::LeftButton, centre);
+    emit released(element_, Qt::LeftButton, centre);
+}
+
+// Drawn for the device actually painted on (a screen, or an image of another resolution
+// when the worksheet is grabbed), so that the picture is sharp at every pixel ratio.
 void PictureButton::paintEvent(QPaintEvent*) {
-    if (renderer_ == nullptr || !renderer_->isValid())
-        return;
     QPainter painter(this);
+    const QPaintDevice* target = painter.paintEngine()->paintDevice();
+    const QPixmap picture =
+        drawnPicture(target != nullptr ? target->devicePixelRatioF() : devicePixelRatioF());
+    if (!picture.isNull())
+        painter.drawPixmap(QPoint(0, 0), picture);
+}
+
+QPixmap PictureButton::drawnPicture(qreal ratio) {
+    if (picture_.isEmpty() || unreadable_ || width() <= 0 || height() <= 0)
+        return {};
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    const QString key = cacheKey(picture_, pixels);
+    QPixmap drawing;
+    if (QPixmapCache::find(key, &drawing))
+        return drawing;
+
+    QSvgRenderer renderer(picture_);
+    if (!renderer.isValid()) {
+        unreadable_ = true;
+        return {};
+    }
+    drawing = QPixmap(pixels);
+    drawing.setDevicePixelRatio(ratio);
+    drawing.fill(Qt::transparent);
+    QPainter painter(&drawing);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    renderer_->render(&painter, QRectF(rect()));
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
+    painter.end();
+    QPixmapCache::insert(key, drawing);
+    return drawing;
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {

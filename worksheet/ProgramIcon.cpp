@@ -1,0 +1,5 @@
+#include "ProgramIcon.h"
+
+QIcon programIcon() {
+    return QIcon(QStringLiteral(":/icons/valmora.svg"));
+}
