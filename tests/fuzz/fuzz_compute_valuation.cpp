@@ -18,10 +18,11 @@
 
 namespace {
 
-// The figures as the cells read; NaN for a cell whose number the engine refuses.
-float cellFigure(std::string_view text) {
+// The figures as the cells read in the locale; NaN for a cell whose number the engine
+// refuses.
+float cellFigure(std::string_view text, const NumberLocale& locale) {
     try {
-        return toSingle(readLeadingNumber(text));
+        return toSingle(readLeadingNumber(text, locale));
     } catch (const ValuationFailure&) {
         return std::numeric_limits<float>::quiet_NaN();
     }
@@ -125,9 +126,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (outcome == ValuationOutcome::MessageShown) {
         checkMessage(sheet.valueText, state);
     } else {
-        FUZZ_CHECK(state.earnings == cellFigure(f[0]) && state.dividends == cellFigure(f[1]) &&
-                   state.growthPercent == cellFigure(f[2]) && state.termYears == cellFigure(f[3]) &&
-                   state.yieldPercent == cellFigure(f[4]));
+        const NumberLocale& l = input.locale;
+        FUZZ_CHECK(
+            state.earnings == cellFigure(f[0], l) && state.dividends == cellFigure(f[1], l) &&
+            state.growthPercent == cellFigure(f[2], l) && state.termYears == cellFigure(f[3], l) &&
+            state.yieldPercent == cellFigure(f[4], l));
         checkValue(sheet.valueText, state, input.locale);
     }
 
