@@ -37,6 +37,9 @@ void MDIForm1::holdWorksheet(Valkubeform& worksheet) {
     // A click inside the worksheet must not pass the keyboard through the sub-window: the
     // round trip would take the editor's selection with it.
     worksheetWindow_->setFocusPolicy(Qt::NoFocus);
+    // No window menu on the title bar either: the worksheet has no popup menus, and this one
+    // would only offer to minimise or maximise what is meant to stay as it is.
+    worksheetWindow_->setSystemMenu(nullptr);
     connect(workspace_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (window != nullptr && window == worksheetWindow_)
             raiseWorksheetActivation();

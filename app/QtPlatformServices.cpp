@@ -64,12 +64,7 @@ void QtPlatformServices::endProgram() {
 }
 
 QSizeF QtPlatformServices::screenSizeTwips() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return {};
-    const TwipsScale scale = TwipsScale::forScreen(screen);
-    const QSize pixels = screen->size();
-    return {scale.toTwips(pixels.width()), scale.toTwips(pixels.height())};
+    return primaryScreenSizeTwips();
 }
 
 QString QtPlatformServices::executablePath() const {

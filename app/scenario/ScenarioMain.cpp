@@ -35,17 +35,9 @@ std::optional<QString> readScript(const QString& path) {
     return QString::fromUtf8(file.readAll());
 }
 
-QSizeF screenSizeTwips() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return {};
-    const TwipsScale scale = TwipsScale::forScreen(screen);
-    return {scale.toTwips(screen->size().width()), scale.toTwips(screen->size().height())};
-}
-
 int runScript(const DriverOptions& options, std::vector<ScenarioCommand> script) {
     RecordingPlatformServices services(
-        options.screenTwips.value_or(screenSizeTwips()),
+        options.screenTwips.value_or(primaryScreenSizeTwips()),
         options.executablePath.value_or(QCoreApplication::applicationFilePath()));
     ScenarioRunner* runner = nullptr;
     EventSettling settling;

@@ -24,14 +24,6 @@ namespace {
 
 constexpr long long memorySampleInterval = 1000;
 
-QSizeF screenSizeTwips() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return {};
-    const TwipsScale scale = TwipsScale::forScreen(screen);
-    return {scale.toTwips(screen->size().width()), scale.toTwips(screen->size().height())};
-}
-
 SoakView look(const ValmoraProgram& program) {
     SoakView view;
     view.conversionsOpen = ControlNames::openWindow(ControlNames::conversionsDialog) != nullptr;
@@ -45,7 +37,8 @@ SoakView look(const ValmoraProgram& program) {
 } // namespace
 
 SoakLife::End SoakLife::live() {
-    RecordingPlatformServices services(screenSizeTwips(), QCoreApplication::applicationFilePath());
+    RecordingPlatformServices services(primaryScreenSizeTwips(),
+                                       QCoreApplication::applicationFilePath());
     EventSettling settling;
     ScenarioRunner* runner = nullptr;
     UserInput input(settling, [&runner] { return runner->finished(); });

@@ -50,3 +50,11 @@ TwipsRect TwipsScale::toTwips(const QRect& pixels) const {
 void placeTwips(QWidget& widget, const TwipsRect& twips, const TwipsScale& scale) {
     widget.setGeometry(scale.toPixels(twips));
 }
+
+QSizeF primaryScreenSizeTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    const TwipsScale scale = TwipsScale::forScreen(screen);
+    return {scale.toTwips(screen->size().width()), scale.toTwips(screen->size().height())};
+}

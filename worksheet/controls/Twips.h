@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <QRect>
+#include <QSizeF>
 
 class QScreen;
 class QWidget;
@@ -45,6 +46,9 @@ public:
 private:
     double dpi_;
 };
+
+// The primary screen's size in twips at its own scale; empty when there is no screen.
+QSizeF primaryScreenSizeTwips();
 
 // Places `widget` at `twips`, measured in its parent's coordinates.
 void placeTwips(QWidget& widget, const TwipsRect& twips, const TwipsScale& scale);
