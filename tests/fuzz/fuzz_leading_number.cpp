@@ -1,7 +1,8 @@
 // The leading-number rule over any text: a finite number, or ValuationFailure for a number
 // beyond the double range, and nothing else. Cross-checked against the C library's strtod on
 // the same characters, and against the rule's own promises about blanks, what follows the
-// number and the sign.
+// number and the sign. Under a locale, the locale's decimal separator reads as the period
+// does.
 
 #include "FuzzInput.h"
 #include "LeadingNumber.h"
@@ -23,6 +24,28 @@ std::optional<double> read(std::string_view text) {
     } catch (const ValuationFailure&) {
         return std::nullopt;
     }
+}
+
+std::optional<double> read(std::string_view text, const NumberLocale& locale) {
+    try {
+        return readLeadingNumber(text, locale);
+    } catch (const ValuationFailure&) {
+        return std::nullopt;
+    }
+}
+
+std::string withPeriods(std::string_view text, std::string_view separator) {
+    std::string replaced;
+    while (!text.empty()) {
+        if (text.starts_with(separator)) {
+            replaced += '.';
+            text.remove_prefix(separator.size());
+        } else {
+            replaced += text.front();
+            text.remove_prefix(1);
+        }
+    }
+    return replaced;
 }
 
 bool same(std::optional<double> a, std::optional<double> b) {
@@ -68,8 +91,13 @@ void checkAgainstStrtod(const std::string& compact, std::optional<double> value)
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const FuzzInput input = splitFuzzInput(data, size, 1);
+    const std::string_view text = input.fields[0];
     const std::optional<double> value = read(text);
+
+    // Any separator of the number, the period or the locale's, is a point.
+    const std::string_view point = input.locale.decimalSeparator;
+    FUZZ_CHECK(same(read(text, input.locale), read(withPeriods(text, point))));
     if (value)
         FUZZ_CHECK(std::isfinite(*value));
 
