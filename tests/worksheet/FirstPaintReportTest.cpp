@@ -46,7 +46,7 @@ std::string outputWhileShown(CoveredWindow& covered, bool asked) {
     covered.window.repaint();
     QCoreApplication::processEvents();
     qunsetenv("VALMORA_REPORT_FIRST_PAINT");
-    const std::string output = testing::internal::GetCapturedStdout();
+    std::string output = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(exposed);
     return output;
 }

@@ -15,7 +15,7 @@ void CaptionedLabel::setCaption(const QString& caption) {
 }
 
 QString CaptionedLabel::spokenName() const {
-    const QString reading = text().trimmed();
+    QString reading = text().trimmed();
     if (reading.isEmpty())
         return caption_;
     if (caption_.isEmpty())
