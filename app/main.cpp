@@ -1,6 +1,7 @@
+#include "ApplicationSetup.h"
 #include "DisplayCheck.h"
 #include "FirstPaintReport.h"
-#include "ProgramIcon.h"
+#include "FontConfigurationWarmUp.h"
 #include "QtPlatformServices.h"
 #include "Valkubeform.h"
 #include "ValmoraProgram.h"
@@ -9,13 +10,12 @@
 
 int main(int argc, char* argv[]) {
     exitCleanlyWithoutDisplay("valmora");
+    FontConfigurationWarmUp fonts;
     QApplication application(argc, argv);
     restoreQtMessages();
-    QApplication::setApplicationName(QStringLiteral("Valmora"));
-    QApplication::setDesktopFileName(QStringLiteral("org.valmora.Valmora"));
-    // Every window of the program carries the icon, the dialogs and message boxes too.
-    QApplication::setWindowIcon(programIcon());
+    setUpApplication();
 
+    fonts.finish();
     QtPlatformServices services;
     ValmoraProgram program(services);
     reportFirstPaintIfAsked(program.worksheet());

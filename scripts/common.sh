@@ -5,8 +5,10 @@ set -euo pipefail
 VALMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VALMORA_BUILD="${VALMORA_BUILD:-$VALMORA_ROOT/build}"
 
-# What building and running the program needs (the font is the worksheet's).
-valmora_packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2)
+# What building and running the program needs (the font is the worksheet's; start-up reads
+# the font configuration itself, hence the font library's headers).
+valmora_packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev
+    fonts-liberation2)
 # What the tests need on top: GoogleTest; python3 for the icon check; the validators of the
 # desktop entry and the AppStream metadata; dpkg-dev (dpkg-shlibdeps) and file, which CPack
 # uses to build the Debian package; lintian to judge it.

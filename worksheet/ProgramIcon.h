@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-// The program's icon, drawn as a scalable picture: Qt renders it at whatever size and device
-// pixel ratio a window, a task bar or a dialog asks for, so it stays crisp on high-DPI
-// screens.
+// The program's icon at every size its drawing comes in (16 to 128 pixels): a window, a task
+// bar or a dialog gets the size nearest to what it asks for, so a high-DPI screen gets the
+// larger drawings rather than a blown-up small one.
 QIcon programIcon();

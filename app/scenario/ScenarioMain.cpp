@@ -1,6 +1,7 @@
 // valmora-scenario: runs the program on Qt's offscreen platform, feeds it the user input of
 // a script as real Qt input events and prints what the user would see as JSON.
 
+#include "ApplicationSetup.h"
 #include "DisplayCheck.h"
 #include "DriverOptions.h"
 #include "EventSettling.h"
@@ -91,7 +92,7 @@ int main(int argc, char* argv[]) {
     exitCleanlyWithoutDisplay("valmora-scenario");
     QApplication application(argc, argv);
     restoreQtMessages();
-    QApplication::setApplicationName(QStringLiteral("Valmora"));
+    setUpApplication();
 
     const auto parsed = parseDriverOptions(QCoreApplication::arguments().mid(1));
     if (const auto* error = std::get_if<OptionsError>(&parsed)) {

@@ -10,6 +10,7 @@
 // The program runs in this process under the scenario driver's runner and input, and the
 // state is read in-process: no process start, script file or JSON pipe per action.
 
+#include "ApplicationSetup.h"
 #include "DisplayCheck.h"
 #include "SoakChecks.h"
 #include "SoakLife.h"
@@ -107,7 +108,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     restoreQtMessages();
     qtMessages = qInstallMessageHandler(quietPlatformNotes);
-    QApplication::setApplicationName(QStringLiteral("Valmora"));
+    setUpApplication();
     // The soak itself ends each program; a closed last window must not end the soak.
     QApplication::setQuitOnLastWindowClosed(false);
 
