@@ -1,3 +1,5 @@
+#include "ApplicationSetup.h"
+
 #include <QApplication>
 #include <QString>
 
@@ -33,6 +35,8 @@ int main(int argc, char* argv[]) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     QApplication application(argc, argv);
+    // As the program sets itself up, so that every step draws with the program's style.
+    setUpApplication();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
