@@ -1,18 +1,18 @@
 #include "ProgramIcon.h"
 
+#include <QDir>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
 
-#include <array>
-
 QIcon programIcon() {
-    // Decoded here rather than named by path: a path would have Qt ask its icon and image
-    // plug-ins which of them reads the file, which costs more than the tiny PNGs themselves.
-    static constexpr std::array sizes{16, 22, 24, 32, 48, 64, 128};
     QIcon icon;
-    for (int size : sizes) {
-        QImageReader reader(QStringLiteral(":/icons/%1.png").arg(size), "png");
+    // Every size the resources hold (resources/CMakeLists.txt names them). Each is decoded
+    // here as a PNG rather than named by path: a path would have Qt ask its icon and image
+    // plug-ins which of them reads the file, which costs more than the tiny PNGs themselves.
+    const QDir folder(QStringLiteral(":/icons"));
+    for (const QString& name : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        QImageReader reader(folder.filePath(name), "png");
         reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();
         if (!image.isNull())
