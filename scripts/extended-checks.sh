@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The long checks beside CI (about 40 minutes on 2 cores): every test built with
-# AddressSanitizer and UndefinedBehaviorSanitizer, clang-tidy and cppcheck over our code, and
-# the whole project built with every warning an error.
+# The long checks that CI runs after the test command (about 20 minutes on 2 cores): every
+# test built with AddressSanitizer and UndefinedBehaviorSanitizer, clang-tidy and cppcheck
+# over our code, and the whole project built with every warning an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/sanitize.sh
