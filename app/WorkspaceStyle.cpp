@@ -32,10 +32,7 @@ public:
     }
     bool isNull() override { return icon().isNull(); }
     QString key() const override { return QStringLiteral("DeferredStandardIcon"); }
-    QIconEngine* clone() const override {
-        auto* copy = new DeferredStandardIcon(*this);
-        return copy;
-    }
+    QIconEngine* clone() const override { return new DeferredStandardIcon(*this); }
 
 private:
     DeferredStandardIcon(const DeferredStandardIcon&) = default;
@@ -56,21 +53,22 @@ private:
     bool resolved_ = false;
 };
 
-} // namespace
-
-bool WorkspaceStyle::readsWhenDrawn(StandardPixmap picture) {
+// The pictures read only when first drawn.
+bool readsWhenDrawn(QStyle::StandardPixmap picture) {
     switch (picture) {
-    case SP_TitleBarMinButton:
-    case SP_TitleBarMaxButton:
-    case SP_TitleBarNormalButton:
-    case SP_TitleBarCloseButton:
-    case SP_ToolBarHorizontalExtensionButton:
-    case SP_ToolBarVerticalExtensionButton:
+    case QStyle::SP_TitleBarMinButton:
+    case QStyle::SP_TitleBarMaxButton:
+    case QStyle::SP_TitleBarNormalButton:
+    case QStyle::SP_TitleBarCloseButton:
+    case QStyle::SP_ToolBarHorizontalExtensionButton:
+    case QStyle::SP_ToolBarVerticalExtensionButton:
         return true;
     default:
         return false;
     }
 }
+
+} // namespace
 
 QIcon WorkspaceStyle::standardIcon(StandardPixmap picture, const QStyleOption* option,
                                    const QWidget* widget) const {

@@ -11,7 +11,4 @@ class WorkspaceStyle : public QProxyStyle {
 public:
     QIcon standardIcon(StandardPixmap picture, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
-
-    // Whether `picture` is one of those read when first drawn.
-    static bool readsWhenDrawn(StandardPixmap picture);
 };
