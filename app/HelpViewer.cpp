@@ -3,8 +3,8 @@
 #include "HelpBrowser.h"
 #include "HelpFileCheck.h"
 #include "HelpFindBar.h"
-#include "PlatformServices.h"
-#include "Twips.h"
+#include "worksheet/PlatformServices.h"
+#include "worksheet/controls/Twips.h"
 
 #include <QAction>
 #include <QStatusBar>

@@ -1,7 +1,7 @@
 #include "MDIForm1.h"
 
 #include "ProgramIcon.h"
-#include "Valkubeform.h"
+#include "worksheet/Valkubeform.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>

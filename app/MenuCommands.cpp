@@ -1,8 +1,7 @@
 #include "MenuCommands.h"
 
-#include "ConversionKind.h"
-#include "ParameterEditing.h"
-#include "PlatformServices.h"
+#include "conversions/ConversionKind.h"
+#include "worksheet/PlatformServices.h"
 #include "ProgramMenus.h"
 #include "ProgramRecords.h"
 
@@ -11,8 +10,8 @@
 #include <QMenuBar>
 
 MenuCommands::MenuCommands(const ProgramMenus& menus, PlatformServices& services,
-                           ProgramRecords& records, ParameterEditing& editing, Dialogs dialogs)
-    : services_(services), records_(records), dialogs_(std::move(dialogs)) {
+                           ProgramRecords& records, Hooks hooks)
+    : services_(services), records_(records), hooks_(std::move(hooks)) {
     auto on = [&menus](const char* entry, auto command) {
         QObject::connect(menus.entry(QLatin1String(entry)), &QAction::triggered, &menus.bar(),
                          command);
@@ -27,7 +26,10 @@ MenuCommands::MenuCommands(const ProgramMenus& menus, PlatformServices& services
     QObject::connect(helpKey, &QAction::triggered, &menus.bar(), [this] { openHelp(); });
     on("mnuTechInfo", [this] { showTechInfo(); });
     QObject::connect(menus.menu(QStringLiteral("conversionsmenu")), &QMenu::aboutToShow,
-                     &menus.bar(), [&editing] { editing.convertMenuOpened(); });
+                     &menus.bar(), [this] {
+                         if (hooks_.offerConversions)
+                             hooks_.offerConversions();
+                     });
 }
 
 void MenuCommands::exitSystem() {
@@ -36,13 +38,13 @@ void MenuCommands::exitSystem() {
 
 void MenuCommands::openConversions(const QString& kind) {
     records_.conversionKind = kind;
-    if (dialogs_.showConversions)
-        dialogs_.showConversions();
+    if (hooks_.showConversions)
+        hooks_.showConversions();
 }
 
 void MenuCommands::showNotice() {
-    if (dialogs_.showNotice)
-        dialogs_.showNotice();
+    if (hooks_.showNotice)
+        hooks_.showNotice();
 }
 
 void MenuCommands::openHelp() {

@@ -4,14 +4,13 @@
 
 #include <functional>
 
-class ParameterEditing;
 class PlatformServices;
 class ProgramMenus;
 struct ProgramRecords;
 
 // What the menu entries do, each through the little it needs:
 //   E&xit System        ends the program at once, without a question
-//   &Convert opening    the worksheet offers the conversion entries by its current row
+//   &Convert opening    the conversion entries are offered by the worksheet's current row
 //   PE to Earnings,     set ConversionKind and show the conversions dialog modally; the
 //   Yield to Dividends  dialog is gone when the call returns
 //   the notice entry    shows the notice dialog, modeless
@@ -19,14 +18,16 @@ struct ProgramRecords;
 //   &TechInfo           the program's name, version and date in an information box
 class MenuCommands {
 public:
-    struct Dialogs {
+    struct Hooks {
         // Shows the conversions dialog modally for the kind in ProgramRecords::conversionKind.
         std::function<void()> showConversions;
         std::function<void()> showNotice;
+        // Makes the conversion entries available as the worksheet's current row asks.
+        std::function<void()> offerConversions;
     };
 
     MenuCommands(const ProgramMenus& menus, PlatformServices& services, ProgramRecords& records,
-                 ParameterEditing& editing, Dialogs dialogs);
+                 Hooks hooks);
 
     void exitSystem();
     void openConversions(const QString& kind);
@@ -37,5 +38,5 @@ public:
 private:
     PlatformServices& services_;
     ProgramRecords& records_;
-    Dialogs dialogs_;
+    Hooks hooks_;
 };

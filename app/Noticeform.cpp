@@ -1,6 +1,6 @@
 #include "Noticeform.h"
 
-#include "Twips.h"
+#include "worksheet/controls/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

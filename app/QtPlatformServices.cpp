@@ -2,7 +2,7 @@
 
 #include "HelpViewer.h"
 #include "ProgramRecords.h"
-#include "Twips.h"
+#include "worksheet/controls/Twips.h"
 
 #include <QApplication>
 #include <QGuiApplication>

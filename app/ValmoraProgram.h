@@ -1,8 +1,8 @@
 #pragma once
 
-#include "NumberLocale.h"
+#include "engine/NumberLocale.h"
 #include "ProgramRecords.h"
-#include "ValuationState.h"
+#include "engine/ValuationState.h"
 
 #include <memory>
 

@@ -1,19 +1,16 @@
 #include "WorksheetStartup.h"
 
-#include "DrawingStrip.h"
-#include "GridControl.h"
 #include "HelpFilePath.h"
-#include "ParameterCursor.h"
-#include "ParameterRow.h"
-#include "PlatformServices.h"
 #include "ProgramRecords.h"
-#include "Valkubeform.h"
-#include "WorksheetLayout.h"
-#include "YieldPicking.h"
+#include "worksheet/ParameterCursor.h"
+#include "worksheet/PlatformServices.h"
+#include "worksheet/StartupDrawing.h"
+#include "worksheet/Valkubeform.h"
+#include "worksheet/YieldPicking.h"
+#include "worksheet/controls/GridControl.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLabel>
 #include <QPointer>
 
 namespace {
@@ -21,30 +18,25 @@ namespace {
 constexpr double outerWidth = 8550;
 constexpr double outerHeight = 6900;
 
-const char* const parameterTitles[] = {"Annual Earnings per Share", "Annual Dividends per Share",
-                                       "Annual Growth Rate (%)", "Term (years)",
-                                       "Target Yield (%)"};
-
-const QString disclaimer =
-    QStringLiteral("Do NOT make investment decisions based on this software program alone.  "
-                   "Always use your own judgment and consult your investment advisor.\r\n");
-
 } // namespace
 
-WorksheetStartup::WorksheetStartup(Valkubeform& form, QWidget& frame) : form_(form), frame_(frame) {
+WorksheetStartup::WorksheetStartup(Valkubeform& form, QWidget& frame, ProgramRecords& records,
+                                   PlatformServices& services)
+    : form_(form), frame_(frame), records_(records), services_(services) {
     QObject::connect(&form_, &Valkubeform::activated, &form_, [this] { activate(); });
 }
 
 void WorksheetStartup::load() {
+    const WorksheetControls& controls = form_.controls();
     setProgramTexts();
     setOuterSize();
     setHelpFile();
     placeWindow();
-    fillParameterTitles();
+    StartupDrawing::fillParameterTitles(controls.Thegrid, form_.cursor());
     form_.yieldPicking().fillYieldList();
-    writeDisclaimer();
-    lineUpButtons();
-    form_.setWindowTitle(form_.context().records.applicationTitle);
+    StartupDrawing::writeDisclaimer(controls.Warningbox);
+    StartupDrawing::lineUpButtons(controls);
+    form_.setWindowTitle(records_.applicationTitle);
     showWorksheet();
     // Showing makes the worksheet the active window; the first activation must not wait
     // for a window manager that may never send the notice.
@@ -57,20 +49,19 @@ void WorksheetStartup::activate() {
     QCoreApplication::processEvents();
     if (form.isNull())
         return;
-    ProgramRecords& records = form_.context().records;
-    if (records.firstActivationDone)
+    if (records_.firstActivationDone)
         return;
-    records.firstActivationDone = true;
-    drawGrowthScale();
-    drawTermScale();
-    form_.Detailgrid().hide();
+    records_.firstActivationDone = true;
+    const WorksheetControls& controls = form_.controls();
+    StartupDrawing::drawGrowthScale(controls.Picture2);
+    StartupDrawing::drawTermScale(controls.Picture3);
+    controls.Detailgrid.hide();
     form_.cursor().returnToFirstRow();
 }
 
 void WorksheetStartup::setProgramTexts() {
-    ProgramRecords& records = form_.context().records;
-    records.applicationTitle = QStringLiteral("Valmora v4.00");
-    records.versionDate = QStringLiteral("(31-Oct-96)");
+    records_.applicationTitle = QStringLiteral("Valmora v4.00");
+    records_.versionDate = QStringLiteral("(31-Oct-96)");
 }
 
 void WorksheetStartup::setOuterSize() {
@@ -78,37 +69,19 @@ void WorksheetStartup::setOuterSize() {
 }
 
 void WorksheetStartup::setHelpFile() {
-    const QFileInfo executable(form_.context().services.executablePath());
-    form_.context().records.helpFile =
-        helpFilePath(executable.absolutePath(), executable.completeBaseName(), '/');
+    const QFileInfo executable(services_.executablePath());
+    records_.helpFile = helpFilePath(executable.absolutePath(), executable.completeBaseName(), '/');
 }
 
 // Centred across a screen wide enough for the window and a margin, else close to the edge;
 // a fixed distance from the top unless the screen is too low for it.
 void WorksheetStartup::placeWindow() {
-    const QSizeF screen = form_.context().services.screenSizeTwips();
+    const QSizeF screen = services_.screenSizeTwips();
     const TwipsRect outer = form_.outerRect();
     const double left =
         screen.width() < outer.width + 600 ? 60 : (screen.width() - outer.width) / 2;
     const double top = screen.height() < outer.height + 900 ? 60 : 720;
     form_.setOuterPosition(left, top);
-}
-
-// Written through the current cell, as the grid offers it; program moves raise no reaction.
-void WorksheetStartup::fillParameterTitles() {
-    GridControl& grid = form_.Thegrid();
-    grid.setColumnWidthTwips(0, 2160);
-    grid.setColumnWidthTwips(1, 1440);
-    grid.setRow(0);
-    grid.setColumn(0);
-    grid.setText(QStringLiteral("PARAMETERS:"));
-    for (int row = ParameterRow::first; row <= ParameterRow::last; ++row) {
-        grid.setRow(row);
-        grid.setText(QString::fromLatin1(parameterTitles[row - ParameterRow::first]));
-    }
-    grid.setColumn(ParameterRow::valueColumn);
-    grid.setRow(ParameterRow::first);
-    form_.cursor().selectCell(ParameterRow::first, ParameterRow::valueColumn);
 }
 
 // The frame comes up maximised, so that the whole worksheet is seen on a common screen: its
@@ -117,53 +90,4 @@ void WorksheetStartup::showWorksheet() {
     form_.show();
     frame_.showMaximized();
     frame_.activateWindow();
-}
-
-void WorksheetStartup::writeDisclaimer() {
-    form_.Warningbox().setText(disclaimer);
-}
-
-// The buttons of each group close ranks; the help button ends flush with the grid.
-void WorksheetStartup::lineUpButtons() {
-    auto rightOf = [this](int element) {
-        const TwipsRect rect = form_.buttonRect(element);
-        return rect.left + rect.width;
-    };
-    form_.setButtonLeft(1, rightOf(0));
-    form_.setButtonLeft(2, rightOf(1));
-    form_.setButtonLeft(4, rightOf(3));
-    const TwipsRect grid = WorksheetLayout::parameterGrid;
-    form_.setButtonLeft(5, grid.left + grid.width - form_.buttonRect(5).width);
-}
-
-// Growth from 40 at the top down to 0, 120 twips a percent; a label every ten percent,
-// each 40 below the tick drawn just before it.
-void WorksheetStartup::drawGrowthScale() {
-    DrawingStrip& strip = form_.Picture2();
-    strip.setCurrentY(0);
-    for (int i = 41; i >= 0; --i) {
-        if (i != 41)
-            strip.drawLine(QPointF(360, (41 - i) * 120), QPointF(120, 0), Qt::black);
-        if ((i - 1) % 10 == 0) {
-            strip.setCurrentX(60);
-            strip.setCurrentY(strip.currentY() + 40);
-            strip.writeNumber(i - 1);
-        }
-    }
-}
-
-// Years along the strip under the pad, 120 twips a year; a label every five years, written
-// where the previous tick ended (the labels past the strip's width are cut off).
-void WorksheetStartup::drawTermScale() {
-    DrawingStrip& strip = form_.Picture3();
-    strip.setCurrentX(0);
-    for (int i = 1; i <= 20; ++i) {
-        if (i % 5 == 0) {
-            strip.setCurrentY(150);
-            if (i < 10)
-                strip.setCurrentX(strip.currentX() + 50);
-            strip.writeNumber(i);
-        }
-        strip.drawLine(QPointF(540 + 120 * i, 0), QPointF(0, 120), Qt::black);
-    }
 }

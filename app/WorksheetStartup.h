@@ -1,7 +1,9 @@
 #pragma once
 
+class PlatformServices;
 class QWidget;
 class Valkubeform;
+struct ProgramRecords;
 
 // The worksheet's load (once, before it is visible) and its activation (each time it
 // becomes the active window; only the first one draws the scales and places the focus).
@@ -9,7 +11,8 @@ class Valkubeform;
 class WorksheetStartup {
 public:
     // `frame` is the window that holds the worksheet; showing the worksheet brings it up.
-    WorksheetStartup(Valkubeform& form, QWidget& frame);
+    WorksheetStartup(Valkubeform& form, QWidget& frame, ProgramRecords& records,
+                     PlatformServices& services);
 
     void load();
     void activate();
@@ -19,13 +22,10 @@ private:
     void setOuterSize();
     void setHelpFile();
     void placeWindow();
-    void fillParameterTitles();
-    void writeDisclaimer();
-    void lineUpButtons();
     void showWorksheet();
-    void drawGrowthScale();
-    void drawTermScale();
 
     Valkubeform& form_;
     QWidget& frame_;
+    ProgramRecords& records_;
+    PlatformServices& services_;
 };

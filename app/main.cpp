@@ -1,9 +1,9 @@
 #include "ApplicationSetup.h"
 #include "DisplayCheck.h"
-#include "FirstPaintReport.h"
+#include "app/probe/FirstPaintReport.h"
 #include "FontConfigurationWarmUp.h"
 #include "QtPlatformServices.h"
-#include "Valkubeform.h"
+#include "worksheet/Valkubeform.h"
 #include "ValmoraProgram.h"
 
 #include <QApplication>

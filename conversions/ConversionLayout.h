@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Twips.h"
+#include "worksheet/controls/Twips.h"
 
 // The conversions dialog as designed, in twips: the client area on the screen, the controls
 // from its top left.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Conversion.h"
+#include "engine/Conversion.h"
 
 class QString;
 

@@ -1,11 +1,11 @@
 #include "Conversionform.h"
 
-#include "Conversion.h"
+#include "engine/Conversion.h"
 #include "ConversionBox.h"
 #include "ConversionKind.h"
 #include "ConversionLayout.h"
 #include "ConversionTarget.h"
-#include "Fonts.h"
+#include "worksheet/controls/Fonts.h"
 
 #include <QKeyEvent>
 #include <QLabel>

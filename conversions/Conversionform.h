@@ -14,7 +14,7 @@
 // The caller shows a fresh dialog for each conversion and lets it go when exec() returns;
 // the dialog only ever closes itself.
 
-#include "Twips.h"
+#include "worksheet/controls/Twips.h"
 
 #include <QDialog>
 

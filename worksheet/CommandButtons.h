@@ -2,7 +2,11 @@
 
 #include <QString>
 
-class Valkubeform;
+#include <array>
+
+class HoverLabel;
+class PictureButton;
+class WorksheetCommands;
 
 // The six picture buttons over the parameter grid. A button looks pressed from the mouse
 // button's press to its release, shows its hint under the bar while the pointer moves over
@@ -11,19 +15,21 @@ class CommandButtons {
 public:
     enum Element { Clear = 0, Detail = 1, Close = 2, Up = 3, Down = 4, Help = 5 };
 
-    explicit CommandButtons(Valkubeform& form);
+    // `buttons` as the worksheet's controls hold them: the visible buttons and the stores of
+    // their raised and pressed pictures.
+    CommandButtons(const std::array<PictureButton*, 26>& buttons, HoverLabel& hintBox,
+                   WorksheetCommands& commands);
 
     void press(int element);
     void move(int element);
     void release(int element);
 
-    // Empties the parameters, the value and the editor; the warning box and Holdcalc stay.
-    void clearWorksheet();
-
     static QString hintText(int element);
 
 private:
-    void stepCurrentCell(double step);
+    PictureButton& button(int element) const;
 
-    Valkubeform& form_;
+    const std::array<PictureButton*, 26>& buttons_;
+    HoverLabel& hintBox_;
+    WorksheetCommands& commands_;
 };

@@ -1,33 +1,37 @@
 #include "DetailTableView.h"
 
-#include "DetailTable.h"
-#include "GridControl.h"
+#include "engine/DetailTable.h"
+#include "worksheet/controls/GridControl.h"
 #include "ParameterCursor.h"
 #include "ParameterRow.h"
-#include "Valkubeform.h"
-#include "ValuationFailure.h"
+#include "WorksheetActions.h"
+#include "engine/ValuationFailure.h"
 
-#include <QLabel>
+#include "worksheet/controls/CaptionedLabel.h"
 
 namespace {
 constexpr int columnCount = 5;
 constexpr double columnWidths[columnCount] = {600, 900, 900, 900, 1200};
 } // namespace
 
-DetailTableView::DetailTableView(Valkubeform& form) : form_(form) {}
+DetailTableView::DetailTableView(GridControl& parameters, GridControl& detail,
+                                 CaptionedLabel& commentBox, ParameterCursor& cursor,
+                                 WorksheetActions& worksheet, const ValuationState& valuation,
+                                 const NumberLocale& locale)
+    : parameters_(parameters), detail_(detail), commentBox_(commentBox), cursor_(cursor),
+      worksheet_(worksheet), valuation_(valuation), locale_(locale) {}
 
 void DetailTableView::fillDetailTable() {
-    GridControl& parameters = form_.Thegrid();
-    parameters.setRow(ParameterRow::first);
-    parameters.setColumn(ParameterRow::valueColumn);
-    if (form_.computeValuation() == ValuationOutcome::ValueShown) {
+    parameters_.setRow(ParameterRow::first);
+    parameters_.setColumn(ParameterRow::valueColumn);
+    if (worksheet_.computeValuation() == ValuationOutcome::ValueShown) {
         try {
             // Built in full before anything is shown: a failure leaves the table hidden.
             const DetailTable table =
-                buildDetailTable(form_.context().valuation, form_.context().locale);
-            form_.commentbox().setText(QString());
+                buildDetailTable(valuation_, locale_);
+            commentBox_.setText(QString());
             prepareColumns();
-            GridControl& grid = form_.Detailgrid();
+            GridControl& grid = detail_;
             const int rowCount = static_cast<int>(table.rows.size());
             grid.setRowCount(rowCount);
             for (int row = 0; row < rowCount; ++row) {
@@ -45,11 +49,11 @@ void DetailTableView::fillDetailTable() {
             // The table stays hidden; the value box already shows the valuation.
         }
     }
-    form_.cursor().returnToFirstRow();
+    cursor_.returnToFirstRow();
 }
 
 void DetailTableView::prepareColumns() {
-    GridControl& grid = form_.Detailgrid();
+    GridControl& grid = detail_;
     for (int column = 0; column < columnCount; ++column) {
         grid.setColumnWidthTwips(column, columnWidths[column]);
         grid.setColumnAlignment(column, Qt::AlignRight | Qt::AlignVCenter,

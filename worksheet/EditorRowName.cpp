@@ -1,7 +1,7 @@
 #include "EditorRowName.h"
 
-#include "EditorControl.h"
-#include "GridControl.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
 #include "ParameterRow.h"
 
 EditorRowName::EditorRowName(GridControl& grid, EditorControl& editor)

@@ -1,20 +1,16 @@
 #include "PadDragging.h"
 
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "PadControl.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/PadControl.h"
 #include "PadLattice.h"
 #include "ParameterCursor.h"
 #include "ParameterRow.h"
-#include "ValuationState.h"
+#include "WorksheetActions.h"
+#include "engine/ValuationState.h"
 
-#include <utility>
-
-PadDragging::PadDragging(PadControl& pad, GridControl& detailGrid, ParameterCursor& cursor,
-                         ValuationState& valuation, std::function<void()> computeValuation,
-                         EditorControl& editor)
-    : pad_(pad), detailGrid_(detailGrid), cursor_(cursor), valuation_(valuation),
-      computeValuation_(std::move(computeValuation)), editor_(editor) {
+PadDragging::PadDragging(PadControl& pad, EditorControl& editor, ParameterCursor& cursor,
+                         WorksheetActions& worksheet, ValuationState& valuation)
+    : pad_(pad), editor_(editor), cursor_(cursor), worksheet_(worksheet), valuation_(valuation) {
     QObject::connect(
         &pad_, &PadControl::mouseMoved, &pad_,
         [this](Qt::MouseButtons buttons, QPointF twips) { pointerMoved(buttons, twips); });
@@ -27,7 +23,7 @@ void PadDragging::pointerMoved(Qt::MouseButtons buttons, QPointF twips) {
 }
 
 void PadDragging::dragTo(QPointF twips) {
-    detailGrid_.hide();
+    worksheet_.hideDetailTable();
     const PadLattice::Setting setting = PadLattice::settingAt(twips.x(), twips.y());
     pad_.setHorizontalLineY(setting.snappedY);
     pad_.setVerticalLineX(setting.snappedX);
@@ -37,7 +33,7 @@ void PadDragging::dragTo(QPointF twips) {
     valuation_.termYears = static_cast<float>(setting.term) + 1.0f;
     cursor_.writeParameter(ParameterRow::Term, QString::number(setting.term));
     cursor_.writeParameter(ParameterRow::Growth, QString::number(setting.growth));
-    computeValuation_();
+    worksheet_.computeValuation();
 
     // The writes moved the current row but not the highlight, which still marks the row the
     // user chose; typing goes on in the editor although the user pressed on the pad.

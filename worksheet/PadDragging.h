@@ -2,12 +2,10 @@
 
 #include <QPointF>
 
-#include <functional>
-
 class EditorControl;
-class GridControl;
 class PadControl;
 class ParameterCursor;
+class WorksheetActions;
 struct ValuationState;
 
 // The term and growth pad: dragging with the left button sets the term and the growth rate
@@ -18,9 +16,8 @@ struct ValuationState;
 // other button do nothing.
 class PadDragging {
 public:
-    PadDragging(PadControl& pad, GridControl& detailGrid, ParameterCursor& cursor,
-                ValuationState& valuation, std::function<void()> computeValuation,
-                EditorControl& editor);
+    PadDragging(PadControl& pad, EditorControl& editor, ParameterCursor& cursor,
+                WorksheetActions& worksheet, ValuationState& valuation);
 
     void pointerMoved(Qt::MouseButtons buttons, QPointF twips);
 
@@ -28,9 +25,8 @@ private:
     void dragTo(QPointF twips);
 
     PadControl& pad_;
-    GridControl& detailGrid_;
-    ParameterCursor& cursor_;
-    ValuationState& valuation_;
-    std::function<void()> computeValuation_;
     EditorControl& editor_;
+    ParameterCursor& cursor_;
+    WorksheetActions& worksheet_;
+    ValuationState& valuation_;
 };

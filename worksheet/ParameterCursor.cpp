@@ -1,7 +1,7 @@
 #include "ParameterCursor.h"
 
-#include "EditorControl.h"
-#include "GridControl.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
 #include "ParameterRow.h"
 
 ParameterCursor::ParameterCursor(GridControl& grid, EditorControl& editor)

@@ -1,15 +1,13 @@
 #include "ParameterEditing.h"
 
-#include "ConversionEntries.h"
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "LocaleNumber.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
+#include "engine/LocaleNumber.h"
 #include "ParameterCursor.h"
 #include "ParameterRow.h"
 #include "PlatformServices.h"
-#include "ProgramRecords.h"
-#include "Valkubeform.h"
-#include "ValuationState.h"
+#include "WorksheetActions.h"
+#include "engine/ValuationState.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -28,56 +26,57 @@ constexpr int deleteKey = 46;
 
 } // namespace
 
-ParameterEditing::ParameterEditing(Valkubeform& form) : form_(form) {
-    form_.Entry().setReactions(this);
-    QObject::connect(&form_.Thegrid(), &GridControl::userMovedCurrentCell, &form_,
+ParameterEditing::ParameterEditing(EditorControl& editor, GridControl& grid,
+                                   ParameterCursor& cursor, WorksheetActions& worksheet,
+                                   const WorksheetContext& context)
+    : editor_(editor), grid_(grid), cursor_(cursor), worksheet_(worksheet), context_(context) {
+    editor_.setReactions(this);
+    QObject::connect(&grid_, &GridControl::userMovedCurrentCell, &grid_,
                      [this] { cellEntered(); });
 }
 
 void ParameterEditing::cellEntered() {
     QCoreApplication::processEvents();
-    GridControl& grid = form_.Thegrid();
-    if (grid.column() == ParameterRow::titleColumn) {
-        grid.setColumn(ParameterRow::valueColumn);
+    if (grid_.column() == ParameterRow::titleColumn) {
+        grid_.setColumn(ParameterRow::valueColumn);
         return;
     }
-    form_.Detailgrid().hide();
-    EditorControl& editor = form_.Entry();
-    editor.setText(grid.text());
+    worksheet_.hideDetailTable();
+    editor_.setText(grid_.text());
     // A zero is shown in the cell but not offered for editing: the first key replaces it.
-    if (editor.text() == QLatin1String("0"))
-        editor.setText(QString());
-    form_.cursor().selectCell(grid.row(), grid.column());
-    form_.cursor().refocusEditor();
+    if (editor_.text() == QLatin1String("0"))
+        editor_.setText(QString());
+    cursor_.selectCell(grid_.row(), grid_.column());
+    cursor_.refocusEditor();
 }
 
 void ParameterEditing::changed() {
-    const QString text = form_.Entry().text();
+    const QString text = editor_.text();
     const QString trimmed = text.trimmed();
     if (!trimmed.isEmpty()) {
         const bool partial = trimmed == QLatin1String(".") || trimmed == QLatin1String("-") ||
                              trimmed == QLatin1String(",");
-        if (!partial && !isLocaleNumber(trimmed.toStdString(), form_.context().locale)) {
-            form_.context().services.showMessage({QStringLiteral("Invalid entry"), programTitle,
+        if (!partial && !isLocaleNumber(trimmed.toStdString(), context_.locale)) {
+            context_.services.showMessage({QStringLiteral("Invalid entry"), context_.messageTitle,
                                                   MessageButtons::Ok, MessageIcon::None});
             return;
         }
-        form_.Thegrid().setText(text);
+        grid_.setText(text);
     }
-    if (form_.Holdcalc() != 1)
-        form_.computeValuation();
+    if (worksheet_.Holdcalc() != 1)
+        worksheet_.computeValuation();
 }
 
 void ParameterEditing::keyPress(int& charCode) {
     if (charCode == enterCode) {
-        form_.setHoldcalc(1);
+        worksheet_.setHoldcalc(1);
         charCode = 0;
-        const int row = form_.Thegrid().row();
+        const int row = grid_.row();
         moveToRow(ParameterRow::below(row));
         return;
     }
     if (charCode < '0' || charCode > '9') {
-        const int row = form_.Thegrid().row();
+        const int row = grid_.row();
         const bool signAllowed = ParameterRow::mayBeNegative(row);
         const bool passes = charCode == backspaceCode || charCode == periodCode ||
                             charCode == commaCode || (signAllowed && charCode == minusCode);
@@ -85,37 +84,33 @@ void ParameterEditing::keyPress(int& charCode) {
             charCode = 0;
         return;
     }
-    form_.setHoldcalc(0);
+    worksheet_.setHoldcalc(0);
 }
 
 void ParameterEditing::keyDown(int& keyCode) {
-    const int row = form_.Thegrid().row();
+    const int row = grid_.row();
     if (keyCode == downKey) {
-        form_.setHoldcalc(1);
+        worksheet_.setHoldcalc(1);
         keyCode = 0;
         moveToRow(ParameterRow::below(row));
     } else if (keyCode == upKey) {
-        form_.setHoldcalc(1);
+        worksheet_.setHoldcalc(1);
         keyCode = 0;
         moveToRow(ParameterRow::above(row));
     } else if (keyCode == deleteKey || keyCode == printKey) {
         // The editor then deletes as usual; its own change runs the edit check.
-        form_.Thegrid().setText(QString());
+        grid_.setText(QString());
     }
 }
 
 void ParameterEditing::keyUp(int /*keyCode*/) {
-    if (form_.context().valuation.earnings > 0)
-        form_.computeValuation();
-}
-
-void ParameterEditing::convertMenuOpened() {
-    form_.conversionEntries().offerForRow(form_.Thegrid().row());
+    if (context_.valuation.earnings > 0)
+        worksheet_.computeValuation();
 }
 
 // Enter and the arrow keys: the editor keeps the text of the row it came from, wholly
 // selected, so the first key typed replaces it and lands in the new row.
 void ParameterEditing::moveToRow(int row) {
-    form_.cursor().moveToRow(row);
+    cursor_.moveToRow(row);
     QCoreApplication::processEvents();
 }

@@ -1,8 +1,12 @@
 #pragma once
 
-#include "EditorReactions.h"
+#include "worksheet/WorksheetContext.h"
+#include "worksheet/controls/EditorReactions.h"
 
-class Valkubeform;
+class EditorControl;
+class GridControl;
+class ParameterCursor;
+class WorksheetActions;
 
 // The invisible editor Entry and the parameter grid it feeds. The user never types into the
 // grid: every keystroke goes to the editor, whose text is validated and copied into the
@@ -12,13 +16,12 @@ class Valkubeform;
 //   keyPress         the character filter: Enter moves on, each row accepts its characters
 //   keyDown          the row keys: arrows move between rows, Delete empties the cell
 //   keyUp            recalculates once more while earnings are known
-//   convertMenuOpened  the conversion entries are offered by the current row
 class ParameterEditing : public EditorReactions {
 public:
-    explicit ParameterEditing(Valkubeform& form);
+    ParameterEditing(EditorControl& editor, GridControl& grid, ParameterCursor& cursor,
+                     WorksheetActions& worksheet, const WorksheetContext& context);
 
     void cellEntered();
-    void convertMenuOpened();
 
     void keyDown(int& keyCode) override;
     void keyPress(int& charCode) override;
@@ -28,5 +31,9 @@ public:
 private:
     void moveToRow(int row);
 
-    Valkubeform& form_;
+    EditorControl& editor_;
+    GridControl& grid_;
+    ParameterCursor& cursor_;
+    WorksheetActions& worksheet_;
+    const WorksheetContext& context_;
 };

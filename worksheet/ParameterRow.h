@@ -16,6 +16,14 @@ inline constexpr int last = Yield;
 inline constexpr int titleColumn = 0;
 inline constexpr int valueColumn = 1;
 
+// The title start-up writes into the row's column 0.
+constexpr const char* title(int row) {
+    constexpr const char* titles[] = {"Annual Earnings per Share", "Annual Dividends per Share",
+                                      "Annual Growth Rate (%)", "Term (years)",
+                                      "Target Yield (%)"};
+    return titles[row - first];
+}
+
 // Enter and the down arrow go to the row below; the last row wraps to the first.
 constexpr int below(int row) {
     return row >= last ? first : row + 1;

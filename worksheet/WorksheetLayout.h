@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Twips.h"
+#include "worksheet/controls/Twips.h"
 
 #include <QColor>
 

@@ -1,4 +1,4 @@
-#include "ApplicationSetup.h"
+#include "app/ApplicationSetup.h"
 
 #include <QApplication>
 #include <QString>

@@ -1,11 +1,7 @@
 #include "ExpectedValue.h"
 
-#include "BenchSheet.h"
-#include "ComputeValuation.h"
+#include "engine/Valuation.h"
 
 QString expectedValueText(const std::array<std::string, 5>& parameters) {
-    BenchSheet sheet(parameters);
-    ValuationState state;
-    ComputeValuation(sheet, state, NumberLocale{});
-    return QString::fromStdString(sheet.valueText());
+    return QString::fromStdString(valuate(parameters, ValuationState{}, NumberLocale{}).valueText);
 }

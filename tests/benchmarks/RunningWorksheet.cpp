@@ -1,8 +1,8 @@
 #include "RunningWorksheet.h"
 
-#include "GridControl.h"
-#include "MDIForm1.h"
-#include "Valkubeform.h"
+#include "worksheet/controls/GridControl.h"
+#include "app/MDIForm1.h"
+#include "worksheet/Valkubeform.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -28,7 +28,7 @@ RunningWorksheet::RunningWorksheet() : program_(services_, NumberLocale{}) {
 
 void RunningWorksheet::setParameters(const std::array<std::string, 5>& texts) {
     for (int row = 1; row <= 5; ++row)
-        form().Thegrid().setCellText(
+        form().controls().Thegrid.setCellText(
             row, 1, QString::fromStdString(texts[static_cast<std::size_t>(row - 1)]));
 }
 

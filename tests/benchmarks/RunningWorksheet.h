@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QtPlatformServices.h"
-#include "ValmoraProgram.h"
+#include "app/QtPlatformServices.h"
+#include "app/ValmoraProgram.h"
 
 #include <QPoint>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StepTimes.h"
+#include "tests/benchmarks/support/StepTimes.h"
 
 #include <benchmark/benchmark.h>
 

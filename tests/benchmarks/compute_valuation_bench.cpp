@@ -1,6 +1,5 @@
-#include "BenchSheet.h"
-#include "ComputeValuation.h"
-#include "DetailTable.h"
+#include "engine/Valuation.h"
+#include "engine/DetailTable.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,14 +7,17 @@
 
 namespace {
 
-void BM_ComputeValuation(benchmark::State& run) {
-    BenchSheet sheet({"2", "1", "5", std::to_string(run.range(0)), "10"});
+void BM_Valuate(benchmark::State& run) {
+    const ParameterTexts cells{"2", "1", "5", std::to_string(run.range(0)), "10"};
     ValuationState state;
     const NumberLocale locale;
-    for (auto _ : run)
-        benchmark::DoNotOptimize(ComputeValuation(sheet, state, locale));
+    for (auto _ : run) {
+        ValuationResult result = valuate(cells, state, locale);
+        state = result.figures;
+        benchmark::DoNotOptimize(result);
+    }
 }
-BENCHMARK(BM_ComputeValuation)->Arg(10)->Arg(18)->Arg(100);
+BENCHMARK(BM_Valuate)->Arg(10)->Arg(18)->Arg(100);
 
 // The table's arithmetic and texts alone; FillDetailTable below adds the grid writes.
 void BM_BuildDetailTable(benchmark::State& run) {

@@ -1,8 +1,8 @@
-#include "DetailTableView.h"
-#include "GridControl.h"
+#include "worksheet/DetailTableView.h"
+#include "worksheet/controls/GridControl.h"
 #include "RunningWorksheet.h"
 #include "SteppedRun.h"
-#include "Valkubeform.h"
+#include "worksheet/Valkubeform.h"
 
 #include <string>
 
@@ -15,7 +15,7 @@ void BM_FillDetailTable(benchmark::State& run) {
     RunningWorksheet sheet;
     const int term = static_cast<int>(run.range(0));
     sheet.setParameters({"2", "1", "5", std::to_string(term), "10"});
-    GridControl& table = sheet.form().Detailgrid();
+    GridControl& table = sheet.form().controls().Detailgrid;
     runSteps(
         run, [&](long) { sheet.form().detailTableView().fillDetailTable(); },
         [&](long) -> const char* {

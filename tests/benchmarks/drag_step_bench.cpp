@@ -1,10 +1,10 @@
 #include "ExpectedValue.h"
-#include "GridControl.h"
-#include "PadControl.h"
-#include "ParameterRow.h"
+#include "worksheet/controls/GridControl.h"
+#include "worksheet/controls/PadControl.h"
+#include "worksheet/ParameterRow.h"
 #include "RunningWorksheet.h"
 #include "SteppedRun.h"
-#include "Valkubeform.h"
+#include "worksheet/Valkubeform.h"
 
 #include <QLabel>
 
@@ -46,7 +46,7 @@ void BM_DragStep(benchmark::State& run) {
     const std::array<std::string, 5> parameters{"2", "1", "5", "10", "10"};
     sheet.setParameters(parameters);
     Valkubeform& form = sheet.form();
-    PadControl& pad = form.Picture1();
+    PadControl& pad = form.controls().Picture1;
     sheet.pressLeft(pad, pixelsOf(pad, dragPoint(0)));
     sheet.settle();
 
@@ -63,13 +63,13 @@ void BM_DragStep(benchmark::State& run) {
             if (pad.verticalLineX() != point.across * bandTwips ||
                 pad.horizontalLineY() != point.down * bandTwips)
                 return "the cross-hair did not follow the drag";
-            if (form.Thegrid().cellText(ParameterRow::Term, 1) != term ||
-                form.Thegrid().cellText(ParameterRow::Growth, 1) != growth)
+            if (form.controls().Thegrid.cellText(ParameterRow::Term, 1) != term ||
+                form.controls().Thegrid.cellText(ParameterRow::Growth, 1) != growth)
                 return "the term and growth cells did not follow the drag";
             std::array<std::string, 5> now = parameters;
             now[ParameterRow::Growth - 1] = growth.toStdString();
             now[ParameterRow::Term - 1] = term.toStdString();
-            if (form.Valuebox().text() != expectedValueText(now))
+            if (form.controls().Valuebox.text() != expectedValueText(now))
                 return "the value box does not show the dragged-to value";
             sheet.settle();
             return nullptr;

@@ -1,10 +1,10 @@
 #include "ExpectedValue.h"
-#include "GridControl.h"
-#include "ParameterCursor.h"
-#include "ParameterRow.h"
+#include "worksheet/controls/GridControl.h"
+#include "worksheet/ParameterCursor.h"
+#include "worksheet/ParameterRow.h"
 #include "RunningWorksheet.h"
 #include "SteppedRun.h"
-#include "Valkubeform.h"
+#include "worksheet/Valkubeform.h"
 
 #include <QLabel>
 
@@ -33,10 +33,10 @@ void BM_Keystroke(benchmark::State& run) {
         },
         [&](long index) -> const char* {
             const QString digit = QString::number(digitOf(index));
-            if (form.Thegrid().cellText(ParameterRow::Earnings, 1) != digit)
+            if (form.controls().Thegrid.cellText(ParameterRow::Earnings, 1) != digit)
                 return "the typed digit did not reach the earnings cell";
             parameters[ParameterRow::Earnings - 1] = digit.toStdString();
-            if (form.Valuebox().text() != expectedValueText(parameters))
+            if (form.controls().Valuebox.text() != expectedValueText(parameters))
                 return "the value box does not show the typed value";
             form.cursor().refocusEditor();
             sheet.settle();

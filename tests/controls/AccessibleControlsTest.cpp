@@ -1,9 +1,9 @@
 // What a screen reader can do with our own controls beyond reading their names: press a
 // picture button, and read a captioned label's reading with its caption.
 
-#include "AccessibleControls.h"
-#include "CaptionedLabel.h"
-#include "PictureButton.h"
+#include "worksheet/controls/AccessibleControls.h"
+#include "worksheet/controls/CaptionedLabel.h"
+#include "worksheet/controls/PictureButton.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,4 +1,4 @@
-#include "DrawingStrip.h"
+#include "worksheet/controls/DrawingStrip.h"
 
 #include <QImage>
 

@@ -1,5 +1,5 @@
-#include "EditorControl.h"
-#include "EditorReactions.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/EditorReactions.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "worksheet/controls/Fonts.h"
 
 #include <QFontInfo>
 #include <QStringList>

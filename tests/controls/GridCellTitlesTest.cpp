@@ -1,8 +1,8 @@
 // A screen reader reads a grid cell by its figure; the cell's description says what the
 // figure is, from the titles in the fixed column and the headings in the fixed row.
 
-#include "GridCellTitles.h"
-#include "GridControl.h"
+#include "worksheet/controls/GridCellTitles.h"
+#include "worksheet/controls/GridControl.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>

@@ -1,4 +1,4 @@
-#include "GridControl.h"
+#include "worksheet/controls/GridControl.h"
 
 #include <QImage>
 #include <QScrollBar>

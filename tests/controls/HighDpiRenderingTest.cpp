@@ -2,9 +2,9 @@
 // at full resolution, not blown up from a smaller image, and lines keep their widths in
 // logical pixels, so that the worksheet scales as a whole.
 
-#include "DrawingStrip.h"
-#include "PadControl.h"
-#include "PictureButton.h"
+#include "worksheet/controls/DrawingStrip.h"
+#include "worksheet/controls/PadControl.h"
+#include "worksheet/controls/PictureButton.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "KeyCodes.h"
+#include "worksheet/controls/KeyCodes.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "ListControl.h"
+#include "worksheet/controls/ListControl.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "PictureButton.h"
+#include "worksheet/controls/PictureButton.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
-#include "HoverLabel.h"
-#include "HoverSurface.h"
-#include "PadControl.h"
-#include "PictureButton.h"
+#include "worksheet/controls/HoverLabel.h"
+#include "worksheet/controls/HoverSurface.h"
+#include "worksheet/controls/PadControl.h"
+#include "worksheet/controls/PictureButton.h"
 
 #include <QImage>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "Twips.h"
-#include "Fonts.h"
-#include "HoverLabel.h"
+#include "worksheet/controls/Twips.h"
+#include "worksheet/controls/Fonts.h"
+#include "worksheet/controls/HoverLabel.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>

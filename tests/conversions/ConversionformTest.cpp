@@ -1,6 +1,6 @@
-#include "Conversionform.h"
-#include "ConversionKind.h"
-#include "NumberLocale.h"
+#include "conversions/Conversionform.h"
+#include "conversions/ConversionKind.h"
+#include "engine/NumberLocale.h"
 #include "RecordingTarget.h"
 
 #include <QAccessible>

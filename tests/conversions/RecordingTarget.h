@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConversionTarget.h"
+#include "conversions/ConversionTarget.h"
 
 #include <QString>
 #include <QWidget>

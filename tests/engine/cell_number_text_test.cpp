@@ -2,9 +2,9 @@
 // cell holds, pass the locale's numeric test, use the locale's decimal separator, and stay as
 // plain as before for ordinary values.
 
-#include "CellNumberText.h"
-#include "LeadingNumber.h"
-#include "LocaleNumber.h"
+#include "engine/CellNumberText.h"
+#include "engine/LeadingNumber.h"
+#include "engine/LocaleNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Conversion.h"
-#include "LeadingNumber.h"
+#include "engine/Conversion.h"
+#include "engine/LeadingNumber.h"
 
 #include <gtest/gtest.h>
 

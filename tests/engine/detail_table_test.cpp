@@ -1,5 +1,5 @@
-#include "DetailTable.h"
-#include "ValuationFailure.h"
+#include "engine/DetailTable.h"
+#include "engine/ValuationFailure.h"
 
 #include <gtest/gtest.h>
 

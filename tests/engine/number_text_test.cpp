@@ -1,8 +1,8 @@
-#include "LeadingNumber.h"
-#include "LocaleNumber.h"
-#include "NumberFormats.h"
-#include "SinglePrecision.h"
-#include "ValuationFailure.h"
+#include "engine/LeadingNumber.h"
+#include "engine/LocaleNumber.h"
+#include "engine/NumberFormats.h"
+#include "engine/SinglePrecision.h"
+#include "engine/ValuationFailure.h"
 
 #include <gtest/gtest.h>
 

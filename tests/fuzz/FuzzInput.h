@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NumberLocale.h"
+#include "engine/NumberLocale.h"
 
 #include <array>
 #include <cstddef>

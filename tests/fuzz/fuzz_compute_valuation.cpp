@@ -1,16 +1,15 @@
-// ComputeValuation over five arbitrary cell texts (earnings|dividends|growth|term|yield):
+// The valuation over five arbitrary cell texts (earnings|dividends|growth|term|yield):
 // the value box holds one of the five messages or a value formatted for its band, the
 // message is the one the validation order names, and a shown value agrees with the
 // projection computed here in double precision.
 
-#include "ComputeValuation.h"
+#include "engine/Valuation.h"
 #include "FuzzInput.h"
-#include "InMemorySheet.h"
-#include "LeadingNumber.h"
-#include "SinglePrecision.h"
-#include "ValuationFailure.h"
-#include "ValueBoxText.h"
-#include "YearCount.h"
+#include "engine/LeadingNumber.h"
+#include "engine/SinglePrecision.h"
+#include "engine/ValuationFailure.h"
+#include "tests/support/ValueBoxText.h"
+#include "engine/YearCount.h"
 
 #include <cmath>
 #include <limits>
@@ -117,26 +116,23 @@ void checkValue(const std::string& text, const ValuationState& state, const Numb
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzInput input = splitFuzzInput(data, size, 5);
     const auto& f = input.fields;
-    InMemorySheet sheet{std::string(f[0]), std::string(f[1]), std::string(f[2]), std::string(f[3]),
-                        std::string(f[4])};
-    ValuationState state;
-    const ValuationOutcome outcome = ComputeValuation(sheet, state, input.locale);
+    const ParameterTexts cells{std::string(f[0]), std::string(f[1]), std::string(f[2]),
+                               std::string(f[3]), std::string(f[4])};
+    const ValuationResult result = valuate(cells, ValuationState{}, input.locale);
+    const ValuationState& state = result.figures;
 
-    FUZZ_CHECK(sheet.hideCount == 1 && sheet.currentColumn == 1);
-    if (outcome == ValuationOutcome::MessageShown) {
-        checkMessage(sheet.valueText, state);
+    if (result.outcome == ValuationOutcome::MessageShown) {
+        checkMessage(result.valueText, state);
     } else {
         const NumberLocale& l = input.locale;
         FUZZ_CHECK(
             state.earnings == cellFigure(f[0], l) && state.dividends == cellFigure(f[1], l) &&
             state.growthPercent == cellFigure(f[2], l) && state.termYears == cellFigure(f[3], l) &&
             state.yieldPercent == cellFigure(f[4], l));
-        checkValue(sheet.valueText, state, input.locale);
+        checkValue(result.valueText, state, input.locale);
     }
 
-    // The same cells give the same text again.
-    const std::string first = sheet.valueText;
-    ComputeValuation(sheet, state, input.locale);
-    FUZZ_CHECK(sheet.valueText == first);
+    // The same cells give the same text again, whatever the figures before.
+    FUZZ_CHECK(valuate(cells, state, input.locale).valueText == result.valueText);
     return 0;
 }

@@ -3,10 +3,10 @@
 // texts are numbers and the result fits single precision, stored as that single, and
 // written as "0.00#" text that reads back within half a thousandth of it.
 
-#include "Conversion.h"
+#include "engine/Conversion.h"
 #include "FuzzInput.h"
-#include "LocaleNumber.h"
-#include "ValueBoxText.h"
+#include "engine/LocaleNumber.h"
+#include "tests/support/ValueBoxText.h"
 
 #include <cmath>
 #include <limits>

@@ -3,13 +3,13 @@
 // complete table whose every money cell is a "Standard" text, whose rows match the whole
 // years of the term and whose total is the sum of the present values shown.
 
-#include "DetailTable.h"
+#include "engine/DetailTable.h"
 #include "FuzzInput.h"
-#include "LeadingNumber.h"
-#include "SinglePrecision.h"
-#include "ValuationFailure.h"
-#include "ValueBoxText.h"
-#include "YearCount.h"
+#include "engine/LeadingNumber.h"
+#include "engine/SinglePrecision.h"
+#include "engine/ValuationFailure.h"
+#include "tests/support/ValueBoxText.h"
+#include "engine/YearCount.h"
 
 #include <cmath>
 #include <optional>

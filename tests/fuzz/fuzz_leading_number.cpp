@@ -5,8 +5,8 @@
 // does.
 
 #include "FuzzInput.h"
-#include "LeadingNumber.h"
-#include "ValuationFailure.h"
+#include "engine/LeadingNumber.h"
+#include "engine/ValuationFailure.h"
 
 #include <cerrno>
 #include <cfloat>

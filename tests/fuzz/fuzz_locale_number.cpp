@@ -4,10 +4,10 @@
 // the text's first eight bytes are.
 
 #include "FuzzInput.h"
-#include "LocaleNumber.h"
-#include "NumberFormats.h"
-#include "ValuationFailure.h"
-#include "ValueBoxText.h"
+#include "engine/LocaleNumber.h"
+#include "engine/NumberFormats.h"
+#include "engine/ValuationFailure.h"
+#include "tests/support/ValueBoxText.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "HelpFileCheck.h"
+#include "app/HelpFileCheck.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "HelpFileCheck.h"
-#include "HelpFilePath.h"
+#include "app/HelpFileCheck.h"
+#include "app/HelpFilePath.h"
 
 #include <QFileInfo>
 #include <QSet>

@@ -1,8 +1,8 @@
-#include "HelpViewer.h"
-#include "HelpBrowser.h"
-#include "HelpFindBar.h"
-#include "QtPlatformServices.h"
-#include "RecordingPlatformServices.h"
+#include "app/HelpViewer.h"
+#include "app/HelpBrowser.h"
+#include "app/HelpFindBar.h"
+#include "app/QtPlatformServices.h"
+#include "tests/support/RecordingPlatformServices.h"
 
 #include <QAccessible>
 #include <QAction>

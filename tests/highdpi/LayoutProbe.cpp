@@ -8,15 +8,16 @@
 //   painted W H                        the worksheet painted, in device pixels (always last)
 // The layout tests run it at several scale factors and compare.
 
-#include "CommandButtons.h"
-#include "ConversionKind.h"
-#include "Conversionform.h"
-#include "DrawingStrip.h"
-#include "HoverLabel.h"
-#include "RecordingPlatformServices.h"
-#include "Valkubeform.h"
-#include "ValmoraProgram.h"
-#include "WorksheetConversionTarget.h"
+#include "worksheet/CommandButtons.h"
+#include "conversions/ConversionKind.h"
+#include "conversions/Conversionform.h"
+#include "worksheet/controls/DrawingStrip.h"
+#include "worksheet/controls/HoverLabel.h"
+#include "tests/support/RecordingPlatformServices.h"
+#include "tests/support/WorksheetSteps.h"
+#include "worksheet/Valkubeform.h"
+#include "app/ValmoraProgram.h"
+#include "app/WorksheetConversionTarget.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -51,8 +52,8 @@ void printStripTexts(const QString& name, const DrawingStrip& strip) {
 
 void printHints(Valkubeform& form) {
     for (int element = CommandButtons::Clear; element <= CommandButtons::Help; ++element) {
-        form.commandButtons().move(element);
-        printRect(QStringLiteral("hint %1").arg(element), form.Yellowbox().geometry());
+        WorksheetSteps::hoverButton(form, element);
+        printRect(QStringLiteral("hint %1").arg(element), form.controls().Yellowbox.geometry());
         out << '\n';
     }
 }
@@ -73,12 +74,12 @@ int main(int argc, char* argv[]) {
     out << "ratio " << form.devicePixelRatioF() << '\n';
     printControls(QStringLiteral("Valkubeform"), form);
     printHints(form);
-    printStripTexts(QStringLiteral("Picture2"), form.Picture2());
-    printStripTexts(QStringLiteral("Picture3"), form.Picture3());
+    printStripTexts(QStringLiteral("Picture2"), form.controls().Picture2);
+    printStripTexts(QStringLiteral("Picture3"), form.controls().Picture3);
 
     // The longer of the two kind texts.
     program.records().conversionKind = ConversionKind::dividendYield;
-    WorksheetConversionTarget target(form);
+    WorksheetConversionTarget target(form, program.valuation());
     Conversionform dialog(target, program.records().conversionKind, program.locale());
     dialog.show();
     QCoreApplication::processEvents();

@@ -4,10 +4,10 @@
 // de_DE.UTF-8, so that everything that would read or write numbers through the C library
 // meets the decimal comma, and is skipped where the system lacks it.
 
-#include "WorksheetFixture.h"
-#include "WorksheetSteps.h"
+#include "tests/support/WorksheetFixture.h"
+#include "tests/support/WorksheetSteps.h"
 
-#include "CommandButtons.h"
+#include "worksheet/CommandButtons.h"
 
 #include <QLabel>
 
@@ -64,10 +64,10 @@ TEST_P(SessionLocale, WrittenFiguresReadBackInFull) {
     const Session& session = GetParam();
     WorksheetSteps::fillCells(form(), {"2", "1", "5", "10", "10"}, 1);
     WorksheetSteps::convert(*program, ConversionKind::priceEarnings, session.ratio, "40");
-    EXPECT_EQ(form().Thegrid().cellText(1, 1), session.converted);
+    EXPECT_EQ(form().controls().Thegrid.cellText(1, 1), session.converted);
     EXPECT_EQ(program->valuation().earnings, 3.2f);
-    form().commandButtons().release(CommandButtons::Up);
-    EXPECT_EQ(form().Thegrid().cellText(1, 1), session.stepped);
+    form().controls().Thebutton(CommandButtons::Up).click();
+    EXPECT_EQ(form().controls().Thegrid.cellText(1, 1), session.stepped);
     EXPECT_EQ(program->valuation().earnings, 4.2f);
 }
 
@@ -78,7 +78,7 @@ TEST_P(SessionLocale, TypedFiguresAndTheValueFollowTheLocale) {
     WorksheetSteps::typeParameters(form(), {"1,5", "0", "0", "1", "100"});
     EXPECT_EQ(program->valuation().earnings, session.typedEarnings);
     WorksheetSteps::typeParameters(form(), {"-2469"});
-    EXPECT_EQ(form().Valuebox().text(), session.groupedValue);
+    EXPECT_EQ(form().controls().Valuebox.text(), session.groupedValue);
 }
 
 const Session kSessions[] = {

@@ -2,9 +2,9 @@
 // real pointer or keyboard would reach, at the exact (fractional) position, and the window
 // shortcuts must fire.
 
-#include "EventSettling.h"
-#include "ExactPointerPositions.h"
-#include "UserInput.h"
+#include "tests/driver/EventSettling.h"
+#include "tests/driver/ExactPointerPositions.h"
+#include "tests/driver/UserInput.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 // inside the reactions of the one before, except inside an event loop that a command opened
 // (a modal dialog's, a popup menu's): there the script goes on.
 
-#include "EventSettling.h"
-#include "ScenarioFailure.h"
-#include "ScenarioRunner.h"
+#include "tests/driver/EventSettling.h"
+#include "tests/driver/ScenarioFailure.h"
+#include "tests/driver/ScenarioRunner.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
 // The driver's JSON: figures must print as their shortest round-trip text, strings must
 // survive any character, and keys must keep their order.
 
-#include "JsonText.h"
+#include "tests/driver/JsonText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The driver's reading of scripts and command lines: what it accepts and, above all, that it
 // refuses every malformed line before anything runs, naming the line.
 
-#include "ScenarioScript.h"
-#include "DriverOptions.h"
-#include "KeyStroke.h"
+#include "tests/driver/ScenarioScript.h"
+#include "tests/driver/DriverOptions.h"
+#include "tests/driver/KeyStroke.h"
 
 #include <gtest/gtest.h>
 

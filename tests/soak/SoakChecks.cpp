@@ -1,11 +1,10 @@
 #include "SoakChecks.h"
 
-#include "ComputeValuation.h"
-#include "InMemorySheet.h"
-#include "MDIForm1.h"
-#include "StateJson.h"
-#include "ValmoraProgram.h"
-#include "ValueBoxText.h"
+#include "engine/Valuation.h"
+#include "app/MDIForm1.h"
+#include "tests/driver/StateJson.h"
+#include "app/ValmoraProgram.h"
+#include "tests/support/ValueBoxText.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -96,14 +95,13 @@ void SoakChecks::checkComputedFromCells(const QJsonObject& state) {
     if (cells.size() != 5)
         fail(QStringLiteral("the state shows %1 parameter cells").arg(cells.size()));
     auto cell = [&cells](int index) { return cells[index].toString().toStdString(); };
-    InMemorySheet sheet(cell(0), cell(1), cell(2), cell(3), cell(4));
-    ValuationState fresh;
-    ComputeValuation(sheet, fresh, program_.locale());
+    const ValuationResult fresh =
+        valuate({cell(0), cell(1), cell(2), cell(3), cell(4)}, ValuationState{}, program_.locale());
     ++counts_.recomputed;
     const QString shown = state.value(QLatin1String("value")).toString();
-    if (shown.toStdString() != sheet.valueText)
+    if (shown.toStdString() != fresh.valueText)
         fail(QStringLiteral("the value box shows %1, but the cells %2 give %3")
                  .arg(quoted(shown),
                       QString::fromUtf8(QJsonDocument(cells).toJson(QJsonDocument::Compact)),
-                      quoted(QString::fromStdString(sheet.valueText))));
+                      quoted(QString::fromStdString(fresh.valueText))));
 }

@@ -3,13 +3,14 @@
 // the action that excuses it to be let through.
 
 #include "SoakChecks.h"
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "ListControl.h"
-#include "MDIForm1.h"
-#include "RecordingPlatformServices.h"
-#include "Valkubeform.h"
-#include "ValmoraProgram.h"
+#include "worksheet/controls/CaptionedLabel.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
+#include "worksheet/controls/ListControl.h"
+#include "app/MDIForm1.h"
+#include "tests/support/RecordingPlatformServices.h"
+#include "worksheet/Valkubeform.h"
+#include "app/ValmoraProgram.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -46,15 +47,15 @@ TEST_F(SoakChecksTest, AFreshProgramPasses) {
 
 TEST_F(SoakChecksTest, ValueBoxTextsThatNoComputationWrites) {
     for (const char* text : {"12.345", "20.3", "1234", "-0.00", "NaN", "Invalid entry"}) {
-        form().Valuebox().setText(QString::fromLatin1(text));
+        form().controls().Valuebox.setText(QString::fromLatin1(text));
         EXPECT_THROW(check(), SoakFailure) << text;
     }
-    form().Valuebox().setText(QStringLiteral("1,234 (No dividends)"));
+    form().controls().Valuebox.setText(QStringLiteral("1,234 (No dividends)"));
     EXPECT_NO_THROW(check());
 }
 
 TEST_F(SoakChecksTest, AnEmptyValueBoxOnlyFromClearToTheNextComputation) {
-    form().Valuebox().clear();
+    form().controls().Valuebox.clear();
     EXPECT_THROW(check(), SoakFailure);
 
     SoakAction clear;
@@ -62,22 +63,22 @@ TEST_F(SoakChecksTest, AnEmptyValueBoxOnlyFromClearToTheNextComputation) {
     EXPECT_NO_THROW(check(clear));
     EXPECT_NO_THROW(check()); // still nothing computed since
 
-    form().Valuebox().setText(QStringLiteral("?"));
+    form().controls().Valuebox.setText(QStringLiteral("?"));
     EXPECT_NO_THROW(check());
-    form().Valuebox().clear();
+    form().controls().Valuebox.clear();
     EXPECT_THROW(check(), SoakFailure);
 }
 
 TEST_F(SoakChecksTest, TheCurrentColumnIsOne) {
-    form().Thegrid().setColumn(0);
+    form().controls().Thegrid.setColumn(0);
     EXPECT_THROW(check(), SoakFailure);
 }
 
 TEST_F(SoakChecksTest, AComputingCommandShowsWhatTheCellsGive) {
     SoakAction step;
     step.computesFromCells = true;
-    form().Thegrid().setCellText(1, 1, QStringLiteral("2"));
-    form().Thegrid().setCellText(4, 1, QStringLiteral("10"));
+    form().controls().Thegrid.setCellText(1, 1, QStringLiteral("2"));
+    form().controls().Thegrid.setCellText(4, 1, QStringLiteral("10"));
     EXPECT_THROW(check(step), SoakFailure); // the box still shows the start-up message
     EXPECT_NO_THROW(check());               // which other actions may leave behind
 
@@ -87,7 +88,7 @@ TEST_F(SoakChecksTest, AComputingCommandShowsWhatTheCellsGive) {
 
 TEST_F(SoakChecksTest, FocusAwayFromTheEditorUnlessTabbedAway) {
     ASSERT_EQ(QApplication::activeWindow(), &program->frame());
-    form().Yieldlist().setFocus();
+    form().controls().Yieldlist.setFocus();
     EXPECT_THROW(check(), SoakFailure);
 
     SoakAction tab;
@@ -95,9 +96,9 @@ TEST_F(SoakChecksTest, FocusAwayFromTheEditorUnlessTabbedAway) {
     EXPECT_NO_THROW(check(tab));
     EXPECT_NO_THROW(check()); // still away, as the user left it
 
-    form().Entry().setFocus();
+    form().controls().Entry.setFocus();
     EXPECT_NO_THROW(check()); // back: from here on it must stay
-    form().Yieldlist().setFocus();
+    form().controls().Yieldlist.setFocus();
     EXPECT_THROW(check(), SoakFailure);
 }
 

@@ -2,7 +2,7 @@
 // actions that need something open come only while it is.
 
 #include "SoakGenerator.h"
-#include "ScenarioScript.h"
+#include "tests/driver/ScenarioScript.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,17 @@
 #include "SoakLife.h"
 
-#include "ControlNames.h"
-#include "EventSettling.h"
-#include "GridControl.h"
-#include "RecordingPlatformServices.h"
-#include "ScenarioActions.h"
-#include "ScenarioFailure.h"
-#include "ScenarioRunner.h"
-#include "ScenarioScript.h"
+#include "tests/driver/ControlNames.h"
+#include "tests/driver/EventSettling.h"
+#include "worksheet/controls/GridControl.h"
+#include "tests/support/RecordingPlatformServices.h"
+#include "tests/driver/ScenarioActions.h"
+#include "tests/driver/ScenarioFailure.h"
+#include "tests/driver/ScenarioRunner.h"
+#include "tests/driver/ScenarioScript.h"
 #include "SoakChecks.h"
-#include "UserInput.h"
-#include "Valkubeform.h"
-#include "ValmoraProgram.h"
+#include "tests/driver/UserInput.h"
+#include "worksheet/Valkubeform.h"
+#include "app/ValmoraProgram.h"
 #include "Watchdog.h"
 
 #include <QApplication>
@@ -28,7 +28,7 @@ SoakView look(const ValmoraProgram& program) {
     SoakView view;
     view.conversionsOpen = ControlNames::openWindow(ControlNames::conversionsDialog) != nullptr;
     view.noticeOpen = ControlNames::openWindow(ControlNames::noticeDialog) != nullptr;
-    const GridControl& detail = program.worksheet().Detailgrid();
+    const GridControl& detail = program.worksheet().controls().Detailgrid;
     view.detailShown = detail.isVisible();
     view.detailRows = detail.rowCount();
     return view;

@@ -10,8 +10,8 @@
 // The program runs in this process under the scenario driver's runner and input, and the
 // state is read in-process: no process start, script file or JSON pipe per action.
 
-#include "ApplicationSetup.h"
-#include "DisplayCheck.h"
+#include "app/ApplicationSetup.h"
+#include "app/DisplayCheck.h"
 #include "SoakChecks.h"
 #include "SoakLife.h"
 #include "Watchdog.h"

@@ -1,7 +1,7 @@
-#include "ApplicationSetup.h"
-#include "FontConfigurationWarmUp.h"
-#include "ProgramIcon.h"
-#include "WorksheetFixture.h"
+#include "app/ApplicationSetup.h"
+#include "app/FontConfigurationWarmUp.h"
+#include "app/ProgramIcon.h"
+#include "tests/support/WorksheetFixture.h"
 
 #include <QFile>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformServices.h"
+#include "worksheet/PlatformServices.h"
 
 #include <QStringList>
 

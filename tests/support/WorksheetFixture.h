@@ -1,8 +1,12 @@
 #pragma once
 
 #include "RecordingPlatformServices.h"
-#include "Valkubeform.h"
-#include "ValmoraProgram.h"
+#include "worksheet/Valkubeform.h"
+#include "worksheet/controls/CaptionedLabel.h"
+#include "worksheet/controls/HoverLabel.h"
+#include "worksheet/controls/HoverSurface.h"
+#include "worksheet/controls/PictureButton.h"
+#include "app/ValmoraProgram.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,15 +1,18 @@
 #pragma once
 
-#include "ConversionKind.h"
-#include "Conversionform.h"
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "ParameterCursor.h"
-#include "Valkubeform.h"
-#include "ValmoraProgram.h"
-#include "WorksheetConversionTarget.h"
+#include "conversions/ConversionKind.h"
+#include "conversions/Conversionform.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
+#include "worksheet/controls/PictureButton.h"
+#include "worksheet/ParameterCursor.h"
+#include "worksheet/Valkubeform.h"
+#include "app/ValmoraProgram.h"
+#include "app/WorksheetConversionTarget.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -23,15 +26,24 @@ inline void typeParameters(Valkubeform& form, const QStringList& texts) {
     form.cursor().returnToFirstRow();
     for (qsizetype i = 0; i < texts.size(); ++i) {
         if (i > 0)
-            QTest::keyClick(&form.Entry(), Qt::Key_Return);
-        QTest::keyClicks(&form.Entry(), texts[i]);
+            QTest::keyClick(&form.controls().Entry, Qt::Key_Return);
+        QTest::keyClicks(&form.controls().Entry, texts[i]);
     }
+}
+
+// Moves the pointer over a command button without a mouse button held, as the hint follows.
+inline void hoverButton(Valkubeform& form, int element) {
+    PictureButton& button = form.controls().Thebutton(element);
+    const QPointF centre = QRectF(button.rect()).center();
+    QMouseEvent move(QEvent::MouseMove, centre, button.mapToGlobal(centre), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&button, &move);
 }
 
 // Writes the value cells directly (the program, not the user) and makes `currentRow` current.
 inline void fillCells(Valkubeform& form, const QStringList& texts, int currentRow) {
     for (qsizetype i = 0; i < texts.size(); ++i)
-        form.Thegrid().setCellText(static_cast<int>(i) + 1, 1, texts[i]);
+        form.controls().Thegrid.setCellText(static_cast<int>(i) + 1, 1, texts[i]);
     form.cursor().moveToRow(currentRow);
 }
 
@@ -40,7 +52,7 @@ inline void fillCells(Valkubeform& form, const QStringList& texts, int currentRo
 // that the test keeps the thread.
 inline void convert(ValmoraProgram& program, const QString& kind, const QString& rate,
                     const QString& price) {
-    WorksheetConversionTarget target(program.worksheet());
+    WorksheetConversionTarget target(program.worksheet(), program.valuation());
     Conversionform dialog(target, kind, program.locale());
     dialog.show();
     QTest::keyClicks(&dialog.Conversionbox(0), rate);

@@ -2,15 +2,15 @@
 // parameter values by their titles, no picture stores, and an editor that says which
 // parameter it edits.
 
-#include "WorksheetFixture.h"
+#include "tests/support/WorksheetFixture.h"
 
-#include "CommandButtons.h"
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "MDIForm1.h"
-#include "PadControl.h"
-#include "ParameterRow.h"
-#include "WorksheetConversionTarget.h"
+#include "worksheet/CommandButtons.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
+#include "app/MDIForm1.h"
+#include "worksheet/controls/PadControl.h"
+#include "worksheet/ParameterRow.h"
+#include "app/WorksheetConversionTarget.h"
 
 #include <QAccessible>
 
@@ -46,7 +46,7 @@ protected:
     // What the screen reader hears for the editor once the reaction is over.
     std::string editorName() {
         QCoreApplication::processEvents();
-        return form().Entry().accessibleName().toStdString();
+        return form().controls().Entry.accessibleName().toStdString();
     }
 };
 
@@ -83,7 +83,7 @@ TEST_F(Accessibility, EveryControlIsNamedInItsRole) {
         EXPECT_EQ(found.count("Thebutton" + std::to_string(store)), 0u) << store;
 
     QAccessibleTableInterface* grid =
-        QAccessible::queryAccessibleInterface(&form().Thegrid())->tableInterface();
+        QAccessible::queryAccessibleInterface(&form().controls().Thegrid)->tableInterface();
     std::vector<std::string> titles;
     for (int row = ParameterRow::first; row <= ParameterRow::last; ++row)
         titles.push_back(grid->cellAt(row, 1)->text(QAccessible::Description).toStdString());
@@ -96,32 +96,32 @@ TEST_F(Accessibility, EveryControlIsNamedInItsRole) {
 // Expected: the editor is named after the row it now edits.
 TEST_F(Accessibility, TheEditorIsNamedAfterTheRowItEdits) {
     EXPECT_EQ(editorName(), "Annual Earnings per Share");
-    QTest::keyClick(&form().Entry(), Qt::Key_Return);
+    QTest::keyClick(&form().controls().Entry, Qt::Key_Return);
     EXPECT_EQ(editorName(), "Annual Dividends per Share");
-    QTest::keyClick(&form().Entry(), Qt::Key_Up);
-    QTest::keyClick(&form().Entry(), Qt::Key_Up);
+    QTest::keyClick(&form().controls().Entry, Qt::Key_Up);
+    QTest::keyClick(&form().controls().Entry, Qt::Key_Up);
     EXPECT_EQ(editorName(), "Target Yield (%)");
 
-    GridControl& grid = form().Thegrid();
+    GridControl& grid = form().controls().Thegrid;
     const QRect term = grid.visualRect(grid.model()->index(ParameterRow::Term, 1));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, term.center());
     EXPECT_EQ(editorName(), "Term (years)");
-    form().commandButtons().release(CommandButtons::Clear);
+    form().controls().Thebutton(CommandButtons::Clear).click();
     EXPECT_EQ(editorName(), "Annual Earnings per Share");
-    WorksheetConversionTarget(form()).writeParameter(PerShareFigure::Dividends, "1.00");
+    WorksheetConversionTarget(form(), program->valuation()).writeParameter(PerShareFigure::Dividends, "1.00");
     EXPECT_EQ(editorName(), "Annual Dividends per Share");
 }
 
 // A drag on the pad passes through the term and growth rows and comes back. The name does
 // not follow the passing rows (each change would be announced) and ends as it was.
 TEST_F(Accessibility, ADragOnThePadAnnouncesNoPassingRow) {
-    QTest::keyClick(&form().Entry(), Qt::Key_Return);
+    QTest::keyClick(&form().controls().Entry, Qt::Key_Return);
     ASSERT_EQ(editorName(), "Annual Dividends per Share");
     std::vector<std::string> namesWhileWriting;
-    QObject::connect(&form().Thegrid(), &QTableWidget::itemChanged, &form(), [&] {
-        namesWhileWriting.push_back(form().Entry().accessibleName().toStdString());
+    QObject::connect(&form().controls().Thegrid, &QTableWidget::itemChanged, &form(), [&] {
+        namesWhileWriting.push_back(form().controls().Entry.accessibleName().toStdString());
     });
-    emit form().Picture1().mouseMoved(Qt::LeftButton, QPointF(659, 2399));
+    emit form().controls().Picture1.mouseMoved(Qt::LeftButton, QPointF(659, 2399));
     ASSERT_FALSE(namesWhileWriting.empty());
     for (const std::string& name : namesWhileWriting)
         EXPECT_EQ(name, "Annual Dividends per Share");

@@ -1,4 +1,4 @@
-#include "FirstPaintReport.h"
+#include "app/probe/FirstPaintReport.h"
 
 #include <QCoreApplication>
 #include <QLabel>

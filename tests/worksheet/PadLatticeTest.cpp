@@ -1,4 +1,4 @@
-#include "PadLattice.h"
+#include "worksheet/PadLattice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "WorksheetFixture.h"
+#include "tests/support/WorksheetFixture.h"
 
-#include "DrawingStrip.h"
+#include "worksheet/controls/DrawingStrip.h"
 
 #include <QImage>
 
@@ -11,7 +11,7 @@ using ScaleDrawingTest = WorksheetFixture;
 // 41 ticks from y 120 to 4920 at x 360 to 480; the labels 40 to 0 every ten percent,
 // each 40 below the tick drawn before it.
 TEST_F(ScaleDrawingTest, GrowthScaleHasItsTicksAndLabels) {
-    const DrawingStrip& strip = form().Picture2();
+    const DrawingStrip& strip = form().controls().Picture2;
     ASSERT_EQ(strip.lines().size(), 41u);
     for (std::size_t i = 0; i < strip.lines().size(); ++i) {
         const auto& line = strip.lines()[i];
@@ -33,7 +33,7 @@ TEST_F(ScaleDrawingTest, GrowthScaleHasItsTicksAndLabels) {
 
 // Ticks at x 660 to 2940; labels 5, 10, 15 and 20 where the previous tick ended.
 TEST_F(ScaleDrawingTest, TermScaleHasItsTicksAndLabels) {
-    const DrawingStrip& strip = form().Picture3();
+    const DrawingStrip& strip = form().controls().Picture3;
     ASSERT_EQ(strip.lines().size(), 20u);
     EXPECT_EQ(strip.lines().front().from, QPointF(660, 0));
     EXPECT_EQ(strip.lines().front().to, QPointF(660, 120));
@@ -49,23 +49,23 @@ TEST_F(ScaleDrawingTest, TermScaleHasItsTicksAndLabels) {
 
 // Covering and uncovering the window, or a resize, shows the same drawing again.
 TEST_F(ScaleDrawingTest, ScalesSurviveHidingAndResizing) {
-    const QImage growth = form().Picture2().grab().toImage();
-    const QImage term = form().Picture3().grab().toImage();
+    const QImage growth = form().controls().Picture2.grab().toImage();
+    const QImage term = form().controls().Picture3.grab().toImage();
     form().hide();
     QCoreApplication::processEvents();
     form().show();
     form().resize(form().width() - 40, form().height() - 40);
     QCoreApplication::processEvents();
-    EXPECT_EQ(form().Picture2().grab().toImage(), growth);
-    EXPECT_EQ(form().Picture3().grab().toImage(), term);
-    EXPECT_EQ(form().Picture2().lines().size(), 41u);
+    EXPECT_EQ(form().controls().Picture2.grab().toImage(), growth);
+    EXPECT_EQ(form().controls().Picture3.grab().toImage(), term);
+    EXPECT_EQ(form().controls().Picture2.lines().size(), 41u);
 }
 
 // A later activation (a dialog closing) draws nothing again and leaves the focus alone.
 TEST_F(ScaleDrawingTest, LaterActivationsChangeNothing) {
     emit form().activated();
-    EXPECT_EQ(form().Picture2().lines().size(), 41u);
-    EXPECT_EQ(form().Picture3().texts().size(), 4u);
+    EXPECT_EQ(form().controls().Picture2.lines().size(), 41u);
+    EXPECT_EQ(form().controls().Picture3.texts().size(), 4u);
 }
 
 } // namespace

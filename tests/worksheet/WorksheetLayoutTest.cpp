@@ -1,11 +1,11 @@
-#include "WorksheetFixture.h"
+#include "tests/support/WorksheetFixture.h"
 
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "HoverSurface.h"
-#include "PictureButton.h"
-#include "Twips.h"
-#include "WorksheetLayout.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
+#include "worksheet/controls/HoverSurface.h"
+#include "worksheet/controls/PictureButton.h"
+#include "worksheet/controls/Twips.h"
+#include "worksheet/WorksheetLayout.h"
 
 #include <QLabel>
 
@@ -26,7 +26,7 @@ TEST_F(WorksheetLayoutTest, ControlsStandWhereDesigned) {
     for (const auto& [name, rect] : controls) {
         auto* widget = form().findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(widget, nullptr) << name;
-        EXPECT_EQ(widget->geometry(), form().scale().toPixels(rect)) << name;
+        EXPECT_EQ(widget->geometry(), form().controls().surface.twipsScale().toPixels(rect)) << name;
     }
 }
 
@@ -34,17 +34,17 @@ TEST_F(WorksheetLayoutTest, ControlsStandWhereDesigned) {
 TEST_F(WorksheetLayoutTest, ButtonsAreLinedUpAfterStartUp) {
     const double lefts[6] = {4500, 4860, 5220, 5700, 6060, 7815};
     for (int i = 0; i < 6; ++i) {
-        const TwipsRect rect = form().buttonRect(i);
+        const TwipsRect rect = form().controls().Thebutton(i).geometryTwips();
         EXPECT_EQ(rect.left, lefts[i]) << i;
         EXPECT_EQ(rect.top, 30);
-        EXPECT_EQ(form().Thebutton(i).geometry(), form().scale().toPixels(rect)) << i;
-        EXPECT_TRUE(form().Thebutton(i).isVisible()) << i;
-        EXPECT_FALSE(form().Thebutton(i + 10).isVisible()) << i;
-        EXPECT_FALSE(form().Thebutton(i + 20).isVisible()) << i;
-        EXPECT_EQ(form().Thebutton(i).picture(), form().Thebutton(i + 10).picture()) << i;
-        EXPECT_NE(form().Thebutton(i + 10).picture(), form().Thebutton(i + 20).picture()) << i;
+        EXPECT_EQ(form().controls().Thebutton(i).geometry(), form().controls().surface.twipsScale().toPixels(rect)) << i;
+        EXPECT_TRUE(form().controls().Thebutton(i).isVisible()) << i;
+        EXPECT_FALSE(form().controls().Thebutton(i + 10).isVisible()) << i;
+        EXPECT_FALSE(form().controls().Thebutton(i + 20).isVisible()) << i;
+        EXPECT_EQ(form().controls().Thebutton(i).picture(), form().controls().Thebutton(i + 10).picture()) << i;
+        EXPECT_NE(form().controls().Thebutton(i + 10).picture(), form().controls().Thebutton(i + 20).picture()) << i;
     }
-    const TwipsRect help = form().buttonRect(5);
+    const TwipsRect help = form().controls().Thebutton(5).geometryTwips();
     EXPECT_EQ(help.left + help.width,
               WorksheetLayout::parameterGrid.left + WorksheetLayout::parameterGrid.width);
 }
@@ -65,7 +65,7 @@ TEST_F(WorksheetLayoutTest, LabelsCarryTheirCaptions) {
 // never take the focus; the hidden detail table is passed over).
 TEST_F(WorksheetLayoutTest, TabOrderFollowsTheDesign) {
     QStringList visited;
-    QWidget* widget = &form().Entry();
+    QWidget* widget = &form().controls().Entry;
     for (int step = 0; step < 7; ++step) {
         visited << widget->objectName();
         widget = widget->nextInFocusChain();
@@ -79,17 +79,17 @@ TEST_F(WorksheetLayoutTest, TabOrderFollowsTheDesign) {
 
 // The layout is fixed: a resize moves nothing.
 TEST_F(WorksheetLayoutTest, ResizingMovesNoControl) {
-    const QRect before = form().Thegrid().geometry();
+    const QRect before = form().controls().Thegrid.geometry();
     form().resize(form().width() / 2, form().height() / 2);
     QCoreApplication::processEvents();
-    EXPECT_EQ(form().Thegrid().geometry(), before);
+    EXPECT_EQ(form().controls().Thegrid.geometry(), before);
 }
 
 // The editor stays out of sight however wide the user drags the window.
 TEST_F(WorksheetLayoutTest, WideningNeverBaresTheEditor) {
     form().resize(4000, form().height());
     QCoreApplication::processEvents();
-    EXPECT_FALSE(form().surface().rect().intersects(form().Entry().geometry()));
+    EXPECT_FALSE(form().controls().surface.rect().intersects(form().controls().Entry.geometry()));
 }
 
 } // namespace

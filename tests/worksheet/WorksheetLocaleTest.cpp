@@ -2,12 +2,12 @@
 // a conversion write into the grid, and how the computation reads it back, under the period
 // (English) and under the decimal comma (the period groups).
 
-#include "WorksheetFixture.h"
-#include "WorksheetSteps.h"
+#include "tests/support/WorksheetFixture.h"
+#include "tests/support/WorksheetSteps.h"
 
-#include "CommandButtons.h"
-#include "ParameterEditing.h"
-#include "ParameterRow.h"
+#include "worksheet/CommandButtons.h"
+#include "worksheet/ParameterEditing.h"
+#include "worksheet/ParameterRow.h"
 
 #include <QLabel>
 
@@ -69,9 +69,9 @@ TEST_P(TypedFigures, ReadAsTheLocaleWritesThem) {
     WorksheetSteps::typeParameters(form(), c.typed);
     EXPECT_EQ(services.takeMessages().size(), c.refused);
     for (qsizetype i = 0; i < c.typed.size(); ++i)
-        EXPECT_EQ(form().Thegrid().cellText(static_cast<int>(i) + 1, 1), c.typed[i]) << i;
+        EXPECT_EQ(form().controls().Thegrid.cellText(static_cast<int>(i) + 1, 1), c.typed[i]) << i;
     EXPECT_EQ(program->valuation().earnings, c.earnings);
-    EXPECT_EQ(form().Valuebox().text(), c.value);
+    EXPECT_EQ(form().controls().Valuebox.text(), c.value);
 }
 
 // Dividends 0, growth 0, term 1 and yield 100 % make the value earnings / 2; at the starting
@@ -119,10 +119,10 @@ TEST_P(SteppedFigures, WriteTheLocalesFormAndReadItBack) {
     QStringList cells = {"1", "1", "0", "2", "100"};
     cells[c.row - 1] = c.cell;
     WorksheetSteps::fillCells(form(), cells, c.row);
-    form().commandButtons().release(c.button);
-    EXPECT_EQ(form().Thegrid().cellText(c.row, 1), c.written);
+    form().controls().Thebutton(c.button).click();
+    EXPECT_EQ(form().controls().Thegrid.cellText(c.row, 1), c.written);
     EXPECT_EQ(parameterOf(program->valuation(), c.row), c.read);
-    form().parameterEditing().cellEntered();
+    emit form().controls().Thegrid.userMovedCurrentCell();
     EXPECT_TRUE(services.takeMessages().empty());
 }
 
@@ -165,9 +165,9 @@ TEST_P(ConvertedFigures, AreValuedInFull) {
     const ConversionCase& c = GetParam();
     WorksheetSteps::fillCells(form(), {"2", "1", "5", "10", "10"}, c.row);
     WorksheetSteps::convert(*program, c.kind, c.rate, c.price);
-    EXPECT_EQ(form().Thegrid().cellText(c.row, 1), c.written);
+    EXPECT_EQ(form().controls().Thegrid.cellText(c.row, 1), c.written);
     EXPECT_EQ(parameterOf(program->valuation(), c.row), c.read);
-    EXPECT_EQ(form().Valuebox().text(), c.value);
+    EXPECT_EQ(form().controls().Valuebox.text(), c.value);
 }
 
 const ConversionCase kConversionCases[] = {
@@ -196,13 +196,13 @@ protected:
 // (no "Invalid entry"), and the computation reads the same number, so the steps go on working.
 TEST_F(DecimalCommaWorksheet, StepAtTheTopOfTheRangeReadsBack) {
     const QString largest = QStringLiteral("17976931348623157") + QString(292, QLatin1Char('0'));
-    form().Thegrid().setText(largest);
-    form().commandButtons().release(CommandButtons::Up);
-    EXPECT_EQ(form().Thegrid().cellText(1, 1).toStdString(), "1,7976931348623157e+308");
-    form().commandButtons().release(CommandButtons::Down);
-    EXPECT_EQ(form().Thegrid().cellText(1, 1).toStdString(), "1,7976931348623157e+308");
-    form().parameterEditing().cellEntered();
-    EXPECT_EQ(form().Entry().text().toStdString(), "1,7976931348623157e+308");
+    form().controls().Thegrid.setText(largest);
+    form().controls().Thebutton(CommandButtons::Up).click();
+    EXPECT_EQ(form().controls().Thegrid.cellText(1, 1).toStdString(), "1,7976931348623157e+308");
+    form().controls().Thebutton(CommandButtons::Down).click();
+    EXPECT_EQ(form().controls().Thegrid.cellText(1, 1).toStdString(), "1,7976931348623157e+308");
+    emit form().controls().Thegrid.userMovedCurrentCell();
+    EXPECT_EQ(form().controls().Entry.text().toStdString(), "1,7976931348623157e+308");
     EXPECT_TRUE(services.takeMessages().empty());
 }
 

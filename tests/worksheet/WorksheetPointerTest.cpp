@@ -1,12 +1,12 @@
 // What the mouse must never do on the worksheet: open a context menu, or take the keyboard
 // from the invisible editor.
 
-#include "WorksheetFixture.h"
+#include "tests/support/WorksheetFixture.h"
 
-#include "CommandButtons.h"
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "HoverSurface.h"
+#include "worksheet/CommandButtons.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
+#include "worksheet/controls/HoverSurface.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -68,17 +68,17 @@ TEST_F(WorksheetPointer, NoWidgetOpensAContextMenu) {
 // Clicks with each mouse button at points spread over `area` (in the surface's pixels), as
 // the window system delivers them; names each widget that took the keyboard from the editor.
 std::set<std::string> clickAllOver(Valkubeform& form, const QRect& area) {
-    const int step = form.scale().toPixels(240);
+    const int step = form.controls().surface.twipsScale().toPixels(240);
     std::set<std::string> takers;
     for (int y = area.top() + step / 2; y < area.bottom(); y += step) {
         for (int x = area.left() + step / 2; x < area.right(); x += step) {
             for (const auto button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
                 QTest::mouseClick(form.window()->windowHandle(), button, {},
-                                  form.surface().mapTo(form.window(), QPoint(x, y)));
+                                  form.controls().surface.mapTo(form.window(), QPoint(x, y)));
                 QCoreApplication::processEvents();
-                if (QApplication::focusWidget() != &form.Entry()) {
+                if (QApplication::focusWidget() != &form.controls().Entry) {
                     takers.insert(describe(*QApplication::focusWidget()));
-                    form.Entry().setFocus();
+                    form.controls().Entry.setFocus();
                 }
             }
         }
@@ -90,14 +90,14 @@ std::set<std::string> clickAllOver(Valkubeform& form, const QRect& area) {
 // of the worksheet; then on the detail table, once it shows. Expected: after every click the
 // editor still has the keyboard.
 TEST_F(WorksheetPointer, NoClickTakesTheKeyboardFromTheEditor) {
-    EXPECT_EQ(clickAllOver(form(), form().surface().rect()), std::set<std::string>());
+    EXPECT_EQ(clickAllOver(form(), form().controls().surface.rect()), std::set<std::string>());
 
     const char* const parameters[] = {"2", "1", "5", "10", "4"};
     for (int row = 1; row <= 5; ++row)
-        form().Thegrid().setCellText(row, 1, QLatin1String(parameters[row - 1]));
-    form().commandButtons().release(CommandButtons::Detail);
-    ASSERT_TRUE(form().Detailgrid().isVisible());
-    EXPECT_EQ(clickAllOver(form(), form().Detailgrid().geometry()), std::set<std::string>());
+        form().controls().Thegrid.setCellText(row, 1, QLatin1String(parameters[row - 1]));
+    form().controls().Thebutton(CommandButtons::Detail).click();
+    ASSERT_TRUE(form().controls().Detailgrid.isVisible());
+    EXPECT_EQ(clickAllOver(form(), form().controls().Detailgrid.geometry()), std::set<std::string>());
 }
 
 // State: the editor has the keyboard. Action: Tab, again and again. Expected: the keyboard

@@ -1,4 +1,4 @@
-#include "HelpFilePath.h"
+#include "app/HelpFilePath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,8 @@
-#include "ComputeValuation.h"
-#include "InMemorySheet.h"
+#include "engine/Valuation.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
-
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -16,7 +13,7 @@ const std::string kFailure = "Missing or incorrect data";
 // One computation from five parameter texts: earnings, dividends, growth %, term, yield %.
 struct ValueCase {
     const char* name;
-    std::array<std::string, 5> parameters;
+    ParameterTexts parameters;
     std::string shown;
 };
 void PrintTo(const ValueCase& c, std::ostream* os) {
@@ -29,19 +26,15 @@ std::string caseName(const auto& info) {
 
 class ValueBox : public ::testing::TestWithParam<ValueCase> {};
 
-// Every path, shown value or message, hides the detail table and returns to column 1.
-TEST_P(ValueBox, ShowsTextAndResetsSheet) {
-    const auto& [name, p, shown] = GetParam();
-    InMemorySheet sheet(p[0], p[1], p[2], p[3], p[4]);
-    ValuationState state;
+// Every path gives the value box's text and says whether it is a value or a message.
+TEST_P(ValueBox, ShowsTextAndOutcome) {
+    const auto& [name, cells, shown] = GetParam();
+    const ValuationResult result = valuate(cells, ValuationState{}, kEnglish);
 
-    const auto outcome = ComputeValuation(sheet, state, kEnglish);
-
-    EXPECT_EQ(sheet.valueText, shown);
+    EXPECT_EQ(result.valueText, shown);
     const bool isMessage = shown == kFailure || shown == "?" || shown.ends_with("missing");
-    EXPECT_EQ(outcome, isMessage ? ValuationOutcome::MessageShown : ValuationOutcome::ValueShown);
-    EXPECT_EQ(sheet.hideCount, 1);
-    EXPECT_EQ(sheet.currentColumn, 1);
+    EXPECT_EQ(result.outcome,
+              isMessage ? ValuationOutcome::MessageShown : ValuationOutcome::ValueShown);
 }
 
 const ValueCase kValidationCases[] = {
@@ -105,11 +98,10 @@ const ValueCase kRunTimeFailureCases[] = {
 INSTANTIATE_TEST_SUITE_P(RunTimeFailure, ValueBox, ::testing::ValuesIn(kRunTimeFailureCases),
                          [](const auto& info) { return caseName(info); });
 
-TEST(ComputeValuation, LongestCountableTermComputes) {
-    InMemorySheet sheet("1", "0", "0", "32767", "0.001");
-    ValuationState state;
-    EXPECT_EQ(ComputeValuation(sheet, state, kEnglish), ValuationOutcome::ValueShown);
-    EXPECT_EQ(sheet.valueText, "72,060 (No dividends)");
+TEST(Valuation, LongestCountableTermComputes) {
+    const ValuationResult result = valuate({"1", "0", "0", "32767", "0.001"}, {}, kEnglish);
+    EXPECT_EQ(result.outcome, ValuationOutcome::ValueShown);
+    EXPECT_EQ(result.valueText, "72,060 (No dividends)");
 }
 
 // The locale decides how the cells are read and how the value is shown: under a decimal
@@ -119,7 +111,7 @@ struct LocaleValueCase {
     NumberLocale locale;
     float earnings; // as read from the first cell
     std::string shown;
-    std::array<std::string, 5> parameters;
+    ParameterTexts parameters;
 };
 void PrintTo(const LocaleValueCase& c, std::ostream* os) {
     *os << c.name;
@@ -128,12 +120,10 @@ void PrintTo(const LocaleValueCase& c, std::ostream* os) {
 class ValueBoxInLocale : public ::testing::TestWithParam<LocaleValueCase> {};
 
 TEST_P(ValueBoxInLocale, ReadsAndShows) {
-    const auto& [name, locale, earnings, shown, p] = GetParam();
-    InMemorySheet sheet(p[0], p[1], p[2], p[3], p[4]);
-    ValuationState state;
-    ComputeValuation(sheet, state, locale);
-    EXPECT_EQ(state.earnings, earnings);
-    EXPECT_EQ(sheet.valueText, shown);
+    const auto& [name, locale, earnings, shown, cells] = GetParam();
+    const ValuationResult result = valuate(cells, {}, locale);
+    EXPECT_EQ(result.figures.earnings, earnings);
+    EXPECT_EQ(result.valueText, shown);
 }
 
 const NumberLocale kDecimalComma{",", "."};
@@ -163,48 +153,33 @@ const LocaleValueCase kLocaleValueCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, ValueBoxInLocale, ::testing::ValuesIn(kLocaleValueCases),
                          [](const auto& info) { return caseName(info); });
 
-TEST(ComputeValuation, SuccessStoresAllFigures) {
-    InMemorySheet sheet("2", "1", "5", "10.5", "10");
-    ValuationState state;
-    ComputeValuation(sheet, state, kEnglish);
-    EXPECT_EQ(state.earnings, 2.0f);
-    EXPECT_EQ(state.dividends, 1.0f);
-    EXPECT_EQ(state.growthPercent, 5.0f);
-    EXPECT_EQ(state.termYears, 10.5f);
-    EXPECT_EQ(state.yieldPercent, 10.0f);
+// The figures are the ones before, with what the computation stored until it ended: all
+// of them after a value, the parameters read so far after a stop or a failure.
+TEST(Valuation, FiguresKeepWhatTheComputationDidNotReach) {
+    ValuationState before;
+    before.termYears = 7.0f;
+    before.theoreticValue = 42.0f;
+
+    const ValuationState computed =
+        valuate({"2", "1", "5", "10.5", "10"}, before, kEnglish).figures;
+    EXPECT_EQ(computed.earnings, 2.0f);
+    EXPECT_EQ(computed.dividends, 1.0f);
+    EXPECT_EQ(computed.growthPercent, 5.0f);
+    EXPECT_EQ(computed.termYears, 10.5f);
+    EXPECT_EQ(computed.yieldPercent, 10.0f);
     // The fraction of the term lowers the discounted end value: 20.08, not 20.37.
-    EXPECT_NEAR(state.theoreticValue, 20.0832, 1e-4);
-}
+    EXPECT_NEAR(computed.theoreticValue, 20.0832, 1e-4);
 
-TEST(ComputeValuation, ValidationStopKeepsPreviousValue) {
-    InMemorySheet sheet("2", "1", "5", "", "10");
-    ValuationState state;
-    state.theoreticValue = 42.0f;
-    ComputeValuation(sheet, state, kEnglish);
-    EXPECT_EQ(state.earnings, 2.0f);
-    EXPECT_EQ(state.yieldPercent, 10.0f);
-    EXPECT_EQ(state.termYears, 0.0f);
-    EXPECT_EQ(state.theoreticValue, 42.0f);
-}
+    const ValuationState stopped = valuate({"2", "1", "5", "", "10"}, before, kEnglish).figures;
+    EXPECT_EQ(stopped.earnings, 2.0f);
+    EXPECT_EQ(stopped.yieldPercent, 10.0f);
+    EXPECT_EQ(stopped.termYears, 0.0f);
+    EXPECT_EQ(stopped.theoreticValue, 42.0f);
 
-TEST(ComputeValuation, FailureLeavesFieldsWrittenSoFar) {
-    InMemorySheet sheet("2", "1", "1e39", "10", "10");
-    ValuationState state;
-    state.termYears = 7.0f;
-    ComputeValuation(sheet, state, kEnglish);
-    EXPECT_EQ(state.dividends, 1.0f);
-    EXPECT_EQ(state.termYears, 7.0f);
-}
-
-TEST(ComputeValuation, FailingSheetShowsFailureMessage) {
-    struct BrokenSheet : InMemorySheet {
-        BrokenSheet() : InMemorySheet("2", "1", "5", "10", "10") {}
-        std::string parameterText(int) const override { throw std::runtime_error("grid"); }
-    } sheet;
-    ValuationState state;
-    EXPECT_EQ(ComputeValuation(sheet, state, kEnglish), ValuationOutcome::MessageShown);
-    EXPECT_EQ(sheet.valueText, kFailure);
-    EXPECT_EQ(sheet.hideCount, 1);
+    const ValuationState failed = valuate({"2", "1", "1e39", "10", "10"}, before, kEnglish).figures;
+    EXPECT_EQ(failed.dividends, 1.0f);
+    EXPECT_EQ(failed.termYears, 7.0f);
+    EXPECT_EQ(failed.theoreticValue, 42.0f);
 }
 
 } // namespace

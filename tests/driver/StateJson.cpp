@@ -2,17 +2,18 @@
 
 #include "ControlNames.h"
 #include "DialogJson.h"
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "HoverLabel.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
+#include "worksheet/controls/CaptionedLabel.h"
+#include "worksheet/controls/HoverLabel.h"
 #include "JsonText.h"
-#include "ListControl.h"
-#include "PadControl.h"
-#include "PictureButton.h"
-#include "ProgramMenus.h"
-#include "RecordingPlatformServices.h"
-#include "Valkubeform.h"
-#include "ValmoraProgram.h"
+#include "worksheet/controls/ListControl.h"
+#include "worksheet/controls/PadControl.h"
+#include "worksheet/controls/PictureButton.h"
+#include "app/ProgramMenus.h"
+#include "tests/support/RecordingPlatformServices.h"
+#include "worksheet/Valkubeform.h"
+#include "app/ValmoraProgram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,16 +80,16 @@ QString popup() {
 
 QString hint(const Valkubeform& form) {
     return json::Object()
-        .add("text", json::string(form.Yellowbox().text()))
-        .add("left", json::number(form.hintRect().left))
-        .add("width", json::number(form.hintRect().width))
+        .add("text", json::string(form.controls().Yellowbox.text()))
+        .add("left", json::number(form.controls().Yellowbox.geometryTwips().left))
+        .add("width", json::number(form.controls().Yellowbox.geometryTwips().width))
         .text();
 }
 
 QString buttonRects(const Valkubeform& form) {
     QStringList rects;
     for (int element = 0; element < 6; ++element)
-        rects.append(twipsRect(form.buttonRect(element)));
+        rects.append(twipsRect(form.controls().Thebutton(element).geometryTwips()));
     return json::array(rects);
 }
 
@@ -96,8 +97,8 @@ QString buttonRects(const Valkubeform& form) {
 QString pressedLooks(const Valkubeform& form) {
     QStringList pressed;
     for (int element = 0; element < 6; ++element)
-        pressed.append(json::boolean(form.Thebutton(element).picture() ==
-                                     form.Thebutton(element + 20).picture()));
+        pressed.append(json::boolean(form.controls().Thebutton(element).picture() ==
+                                     form.controls().Thebutton(element + 20).picture()));
     return json::array(pressed);
 }
 
@@ -165,9 +166,9 @@ QString strings(const QStringList& texts) {
 
 QString stateJson(ValmoraProgram& program, RecordingPlatformServices& services) {
     const Valkubeform& form = program.worksheet();
-    const GridControl& grid = form.Thegrid();
-    const GridControl& detail = form.Detailgrid();
-    const EditorControl& editor = form.Entry();
+    const GridControl& grid = form.controls().Thegrid;
+    const GridControl& detail = form.controls().Detailgrid;
+    const EditorControl& editor = form.controls().Entry;
     return json::Object()
         .add("caption", json::string(form.windowTitle()))
         .add("titles", gridColumn(grid, 0, 0, 5))
@@ -179,18 +180,18 @@ QString stateJson(ValmoraProgram& program, RecordingPlatformServices& services) 
              integers({editor.selectionStartIndex(), editor.selectionLengthCount()}))
         .add("focus", focus())
         .add("holdcalc", json::number(form.Holdcalc()))
-        .add("value", json::string(form.Valuebox().text()))
-        .add("warning", json::string(form.Warningbox().text()))
-        .add("comment", json::string(form.commentbox().text()))
+        .add("value", json::string(form.controls().Valuebox.text()))
+        .add("warning", json::string(form.controls().Warningbox.text()))
+        .add("comment", json::string(form.controls().commentbox.text()))
         .add("detail", detailRows(detail))
         .add("detailSelection", detail.isHidden() ? json::null() : range(detail.highlight()))
-        .add("yield", json::number(form.Yieldlist().selectedPosition()))
-        .add("yieldCount", json::number(form.Yieldlist().count()))
+        .add("yield", json::number(form.controls().Yieldlist.selectedPosition()))
+        .add("yieldCount", json::number(form.controls().Yieldlist.count()))
         .add("hint", hint(form))
         .add("buttons", buttonRects(form))
         .add("pressed", pressedLooks(form))
-        .add("vline", json::number(form.Picture1().verticalLineX()))
-        .add("hline", json::number(form.Picture1().horizontalLineY()))
+        .add("vline", json::number(form.controls().Picture1.verticalLineX()))
+        .add("hline", json::number(form.controls().Picture1.horizontalLineY()))
         .add("menus", menus(program.menus()))
         .add("state", valuation(program.valuation()))
         .add("messages", messages(services))

@@ -1,6 +1,6 @@
 #include "MenuInput.h"
 
-#include "ProgramMenus.h"
+#include "app/ProgramMenus.h"
 #include "ScenarioFailure.h"
 #include "UserInput.h"
 

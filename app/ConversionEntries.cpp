@@ -1,6 +1,6 @@
 #include "ConversionEntries.h"
 
-#include "ParameterRow.h"
+#include "worksheet/ParameterRow.h"
 
 #include <QAction>
 

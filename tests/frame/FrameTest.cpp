@@ -1,11 +1,11 @@
-#include "WorksheetFixture.h"
+#include "tests/support/WorksheetFixture.h"
 
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "MDIForm1.h"
-#include "ParameterCursor.h"
-#include "ProgramMenus.h"
-#include "Twips.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
+#include "app/MDIForm1.h"
+#include "worksheet/ParameterCursor.h"
+#include "app/ProgramMenus.h"
+#include "worksheet/controls/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +32,7 @@ TEST_F(FrameTest, WorksheetIsTheFramesOnlyChild) {
     EXPECT_EQ(children.front()->widget(), &form());
     EXPECT_EQ(form().window(), &frame);
     EXPECT_EQ(frame.workspace().activeSubWindow(), children.front());
-    EXPECT_EQ(children.front()->geometry(), form().scale().toPixels(form().outerRect()));
+    EXPECT_EQ(children.front()->geometry(), form().controls().surface.twipsScale().toPixels(form().outerRect()));
     EXPECT_FALSE(frame.windowIcon().isNull());
 }
 
@@ -101,7 +101,7 @@ TEST_F(FrameTest, ClosingTheFrameEndsTheProgram) {
 // a later activation only processes events: the current cell, the highlight, the editor and
 // its focus stay as the user left them.
 TEST_F(FrameTest, ClosingAModalDialogReactivatesTheWorksheet) {
-    QTest::keyClicks(&form().Entry(), "12");
+    QTest::keyClicks(&form().controls().Entry, "12");
     form().cursor().moveToRow(3);
     int activations = 0;
     QObject::connect(&form(), &Valkubeform::activated, [&activations] { ++activations; });
@@ -116,10 +116,10 @@ TEST_F(FrameTest, ClosingAModalDialogReactivatesTheWorksheet) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&program->frame()));
     QTest::qWait(20);
     EXPECT_GE(activations, 1);
-    EXPECT_EQ(form().Thegrid().row(), 3);
-    EXPECT_EQ(form().Thegrid().highlight(), (GridControl::Range{3, 1, 3, 1}));
-    EXPECT_EQ(form().Entry().text(), "12");
-    EXPECT_EQ(QApplication::focusWidget(), &form().Entry());
+    EXPECT_EQ(form().controls().Thegrid.row(), 3);
+    EXPECT_EQ(form().controls().Thegrid.highlight(), (GridControl::Range{3, 1, 3, 1}));
+    EXPECT_EQ(form().controls().Entry.text(), "12");
+    EXPECT_EQ(QApplication::focusWidget(), &form().controls().Entry);
 }
 
 // State: the frame's close box has been clicked while an activation of the worksheet is

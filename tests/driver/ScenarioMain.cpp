@@ -1,20 +1,20 @@
 // valmora-scenario: runs the program on Qt's offscreen platform, feeds it the user input of
 // a script as real Qt input events and prints what the user would see as JSON.
 
-#include "ApplicationSetup.h"
-#include "DisplayCheck.h"
+#include "app/ApplicationSetup.h"
+#include "app/DisplayCheck.h"
 #include "DriverOptions.h"
 #include "EventSettling.h"
 #include "ExactPointerPositions.h"
 #include "OffscreenScreen.h"
-#include "RecordingPlatformServices.h"
+#include "tests/support/RecordingPlatformServices.h"
 #include "ScenarioActions.h"
 #include "ScenarioOutput.h"
 #include "ScenarioRunner.h"
 #include "ScenarioScript.h"
-#include "Twips.h"
+#include "worksheet/controls/Twips.h"
 #include "UserInput.h"
-#include "ValmoraProgram.h"
+#include "app/ValmoraProgram.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConversionTarget.h"
+#include "conversions/ConversionTarget.h"
 
 #include <functional>
 
@@ -17,7 +17,7 @@ public:
     WorksheetConversionTarget(ParameterCursor& cursor, EditorControl& editor,
                               ValuationState& valuation, std::function<void()> recalculate);
     // The parts of `form`, recalculating through its computeValuation().
-    explicit WorksheetConversionTarget(Valkubeform& form);
+    WorksheetConversionTarget(Valkubeform& form, ValuationState& valuation);
 
     void storeFigure(PerShareFigure figure, float value) override;
     void writeParameter(PerShareFigure figure, const QString& text) override;

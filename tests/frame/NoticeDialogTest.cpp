@@ -1,9 +1,9 @@
-#include "WorksheetFixture.h"
+#include "tests/support/WorksheetFixture.h"
 
-#include "EditorControl.h"
-#include "GridControl.h"
-#include "NoticeDialogOwner.h"
-#include "Noticeform.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/GridControl.h"
+#include "app/NoticeDialogOwner.h"
+#include "app/Noticeform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,10 +15,10 @@ class NoticeDialog : public WorksheetFixture {
 protected:
     // What a user sees of the worksheet's figures and typing position.
     QStringList worksheetState() {
-        QStringList state{form().Valuebox().text(), form().Entry().text(),
-                          QString::number(form().Thegrid().row())};
+        QStringList state{form().controls().Valuebox.text(), form().controls().Entry.text(),
+                          QString::number(form().controls().Thegrid.row())};
         for (int row = 1; row <= 5; ++row)
-            state << form().Thegrid().cellText(row, 1);
+            state << form().controls().Thegrid.cellText(row, 1);
         return state;
     }
 
@@ -61,13 +61,13 @@ TEST_F(NoticeDialog, IsOneModelessDialogThatClosesWithItsButton) {
 // State: figures typed into the worksheet. Action: open the notice, type on while it is
 // open, close it. Expected: the worksheet took the typing, and the notice changed nothing.
 TEST_F(NoticeDialog, LeavesTheWorksheetAsItWas) {
-    QTest::keyClicks(&form().Entry(), QStringLiteral("2"));
+    QTest::keyClicks(&form().controls().Entry, QStringLiteral("2"));
     const QStringList before = worksheetState();
     notices.show(&form());
     EXPECT_EQ(worksheetState(), before);
 
-    QTest::keyClicks(&form().Entry(), QStringLiteral("5"));
-    EXPECT_EQ(form().Thegrid().cellText(1, 1), QStringLiteral("25"));
+    QTest::keyClicks(&form().controls().Entry, QStringLiteral("5"));
+    EXPECT_EQ(form().controls().Thegrid.cellText(1, 1), QStringLiteral("25"));
     const QStringList typedOn = worksheetState();
     QTest::mouseClick(closeButton(), Qt::LeftButton);
     EXPECT_EQ(worksheetState(), typedOn);

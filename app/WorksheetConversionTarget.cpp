@@ -1,10 +1,10 @@
 #include "WorksheetConversionTarget.h"
 
-#include "EditorControl.h"
-#include "ParameterCursor.h"
-#include "ParameterRow.h"
-#include "Valkubeform.h"
-#include "ValuationState.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/ParameterCursor.h"
+#include "worksheet/ParameterRow.h"
+#include "worksheet/Valkubeform.h"
+#include "engine/ValuationState.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ WorksheetConversionTarget::WorksheetConversionTarget(ParameterCursor& cursor, Ed
     : cursor_(cursor), editor_(editor), valuation_(valuation),
       recalculate_(std::move(recalculate)) {}
 
-WorksheetConversionTarget::WorksheetConversionTarget(Valkubeform& form)
-    : WorksheetConversionTarget(form.cursor(), form.Entry(), form.context().valuation,
+WorksheetConversionTarget::WorksheetConversionTarget(Valkubeform& form, ValuationState& valuation)
+    : WorksheetConversionTarget(form.cursor(), form.controls().Entry, valuation,
                                 [&form] { form.computeValuation(); }) {}
 
 void WorksheetConversionTarget::storeFigure(PerShareFigure figure, float value) {

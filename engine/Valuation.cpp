@@ -1,4 +1,4 @@
-#include "ComputeValuation.h"
+#include "Valuation.h"
 
 #include "CompoundFactor.h"
 #include "LeadingNumber.h"
@@ -7,24 +7,20 @@
 #include "YearCount.h"
 
 #include <cmath>
+#include <cstddef>
 #include <exception>
 #include <string>
 #include <string_view>
 
 namespace {
 
-float readParameter(const ValuationSheet& sheet, int row, const NumberLocale& locale) {
-    return toSingle(readLeadingNumber(sheet.parameterText(row), locale));
-}
-
 // Stores each parameter as soon as it is read: a failure part-way leaves the earlier ones.
-void readParameters(const ValuationSheet& sheet, ValuationState& state,
+void readParameters(const ParameterTexts& cells, ValuationState& state,
                     const NumberLocale& locale) {
-    state.earnings = readParameter(sheet, 1, locale);
-    state.dividends = readParameter(sheet, 2, locale);
-    state.growthPercent = readParameter(sheet, 3, locale);
-    state.termYears = readParameter(sheet, 4, locale);
-    state.yieldPercent = readParameter(sheet, 5, locale);
+    float* const fields[] = {&state.earnings, &state.dividends, &state.growthPercent,
+                             &state.termYears, &state.yieldPercent};
+    for (std::size_t row = 0; row < cells.size(); ++row)
+        *fields[row] = toSingle(readLeadingNumber(cells[row], locale));
 }
 
 // First match wins; nullptr when the indispensable parameters are present.
@@ -81,28 +77,25 @@ void appendValueText(std::string& text, float value, std::string_view dividendNo
 
 } // namespace
 
-ValuationOutcome ComputeValuation(ValuationSheet& sheet, ValuationState& state,
-                                  const NumberLocale& locale) {
+ValuationResult valuate(const ParameterTexts& cells, const ValuationState& before,
+                        const NumberLocale& locale) {
+    ValuationResult result;
+    result.figures = before;
+    ValuationState& state = result.figures;
     try {
-        sheet.hideDetailTable();
-        sheet.setCurrentColumn(1);
-        readParameters(sheet, state, locale);
+        readParameters(cells, state, locale);
         const std::string_view dividendNote = state.dividends == 0 ? " (No dividends)" : "";
 
         if (const char* message = missingParameterMessage(state)) {
-            sheet.setValueText(message);
-            return ValuationOutcome::MessageShown;
+            result.valueText = message;
+            return result;
         }
         computeTheoreticValue(state);
-
-        // Reused between calls so that a computation does not allocate once it has grown.
-        thread_local std::string valueText;
-        valueText.clear();
-        appendValueText(valueText, state.theoreticValue, dividendNote, locale);
-        sheet.setValueText(valueText);
-        return ValuationOutcome::ValueShown;
+        appendValueText(result.valueText, state.theoreticValue, dividendNote, locale);
+        result.outcome = ValuationOutcome::ValueShown;
     } catch (const std::exception&) {
-        sheet.setValueText("Missing or incorrect data");
-        return ValuationOutcome::MessageShown;
+        result.valueText = "Missing or incorrect data";
+        result.outcome = ValuationOutcome::MessageShown;
     }
+    return result;
 }

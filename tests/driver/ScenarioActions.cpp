@@ -1,14 +1,14 @@
 #include "ScenarioActions.h"
 
-#include "MDIForm1.h"
-#include "RecordingPlatformServices.h"
+#include "app/MDIForm1.h"
+#include "tests/support/RecordingPlatformServices.h"
 #include "ScenarioCommand.h"
 #include "ScenarioFailure.h"
 #include "ScenarioOutput.h"
 #include "StateJson.h"
 #include "UserInput.h"
-#include "Valkubeform.h"
-#include "ValmoraProgram.h"
+#include "worksheet/Valkubeform.h"
+#include "app/ValmoraProgram.h"
 #include "WorksheetTargets.h"
 
 #include <QApplication>
@@ -56,14 +56,14 @@ void ScenarioActions::run(const ScenarioCommand& command) {
         break;
     case CommandKind::ClickCell:
         input_.click(
-            WorksheetTargets::gridCell(form.Thegrid(), command.numbers[0], command.numbers[1]));
+            WorksheetTargets::gridCell(form.controls().Thegrid, command.numbers[0], command.numbers[1]));
         break;
     case CommandKind::ClickDetail:
         input_.click(
-            WorksheetTargets::gridCell(form.Detailgrid(), command.numbers[0], command.numbers[1]));
+            WorksheetTargets::gridCell(form.controls().Detailgrid, command.numbers[0], command.numbers[1]));
         break;
     case CommandKind::Pick:
-        input_.click(WorksheetTargets::listEntry(form.Yieldlist(), command.numbers[0]));
+        input_.click(WorksheetTargets::listEntry(form.controls().Yieldlist, command.numbers[0]));
         break;
     case CommandKind::ClickControl:
         input_.click(WorksheetTargets::control(form, command.text), command.button);

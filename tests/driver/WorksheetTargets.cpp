@@ -1,12 +1,14 @@
 #include "WorksheetTargets.h"
 
-#include "DrawingStrip.h"
-#include "GridControl.h"
-#include "HoverSurface.h"
-#include "ListControl.h"
-#include "PadControl.h"
+#include "worksheet/controls/DrawingStrip.h"
+#include "worksheet/controls/GridControl.h"
+#include "worksheet/controls/HoverLabel.h"
+#include "worksheet/controls/HoverSurface.h"
+#include "worksheet/controls/PictureButton.h"
+#include "worksheet/controls/ListControl.h"
+#include "worksheet/controls/PadControl.h"
 #include "ScenarioFailure.h"
-#include "Valkubeform.h"
+#include "worksheet/Valkubeform.h"
 
 #include <QScrollBar>
 
@@ -20,7 +22,7 @@ QPointF centre(const TwipsRect& rect) {
 
 // A point in the surface's twips, as the surface's own pixels.
 WidgetPoint onSurface(const Valkubeform& form, QPointF twips) {
-    return WidgetPoint{&form.surface(), form.scale().toPixelsF(twips)};
+    return WidgetPoint{&form.controls().surface, form.controls().surface.twipsScale().toPixelsF(twips)};
 }
 
 // Right of the grids and below the scales nothing is placed; the first of these points that
@@ -30,21 +32,21 @@ constexpr std::array<QPointF, 4> bareCandidates{QPointF(8350, 1500), QPointF(835
 
 QAbstractScrollArea* scrollingControl(const Valkubeform& form, const QString& name) {
     if (name == QLatin1String("Thegrid"))
-        return &form.Thegrid();
+        return &form.controls().Thegrid;
     if (name == QLatin1String("Detailgrid"))
-        return &form.Detailgrid();
+        return &form.controls().Detailgrid;
     if (name == QLatin1String("Yieldlist"))
-        return &form.Yieldlist();
+        return &form.controls().Yieldlist;
     rejectArgument(QStringLiteral("%1 has no scroll bar").arg(name));
 }
 
 QWidget* namedControl(const Valkubeform& form, const QString& name) {
     if (name == QLatin1String("Picture1"))
-        return &form.Picture1();
+        return &form.controls().Picture1;
     if (name == QLatin1String("Picture2"))
-        return &form.Picture2();
+        return &form.controls().Picture2;
     if (name == QLatin1String("Picture3"))
-        return &form.Picture3();
+        return &form.controls().Picture3;
     return scrollingControl(form, name);
 }
 
@@ -89,17 +91,17 @@ WidgetPoint listEntry(ListControl& list, int position) {
 }
 
 WidgetPoint button(const Valkubeform& form, int element) {
-    return onSurface(form, centre(form.buttonRect(element)));
+    return onSurface(form, centre(form.controls().Thebutton(element).geometryTwips()));
 }
 
 WidgetPoint hint(const Valkubeform& form) {
-    return onSurface(form, centre(form.hintRect()));
+    return onSurface(form, centre(form.controls().Yellowbox.geometryTwips()));
 }
 
 WidgetPoint bareSurface(const Valkubeform& form) {
-    HoverSurface& surface = form.surface();
+    HoverSurface& surface = form.controls().surface;
     for (const QPointF& twips : bareCandidates) {
-        const QPointF pixels = form.scale().toPixelsF(twips);
+        const QPointF pixels = form.controls().surface.twipsScale().toPixelsF(twips);
         if (surface.rect().contains(pixels.toPoint()) &&
             surface.childAt(pixels.toPoint()) == nullptr)
             return WidgetPoint{&surface, pixels};
@@ -122,7 +124,7 @@ WidgetPoint scrollBar(const Valkubeform& form, const QString& name) {
 }
 
 WidgetPoint pad(const Valkubeform& form, QPointF twips) {
-    PadControl& pad = form.Picture1();
+    PadControl& pad = form.controls().Picture1;
     const QPointF border(PadControl::borderPixels, PadControl::borderPixels);
     return WidgetPoint{&pad, border + pad.twipsScale().toPixelsF(twips)};
 }
