@@ -1,6 +1,6 @@
 # Builds valmora_*.deb and checks it from outside, with dpkg-deb and lintian.
 #
-# Run as: cmake -DCPACK=<cpack> -DCPACK_CONFIG=<build>/CPackConfig.cmake
+# Run as: cmake -DCPACK=<cpack> -DCPACK_CONFIG=<build>/CPackConfig.cmake -DVERSION=<4.00>
 #               -DWORK_DIR=<scratch> -DREADME=<README.md> -P DebianPackageCheck.cmake
 
 set(failures "")
@@ -48,8 +48,8 @@ field(Description description)
 if(NOT package STREQUAL "valmora")
   fail("Package is '${package}'")
 endif()
-if(NOT version STREQUAL "4.00")
-  fail("Version is '${version}'")
+if(NOT version STREQUAL VERSION)
+  fail("Version is '${version}', the project's is '${VERSION}'")
 endif()
 if(NOT package_architecture STREQUAL architecture)
   fail("Architecture is '${package_architecture}', dpkg says '${architecture}'")
