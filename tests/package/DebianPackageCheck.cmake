@@ -1,7 +1,7 @@
 # Builds valmora_*.deb and checks it from outside, with dpkg-deb and lintian.
 #
 # Run as: cmake -DCPACK=<cpack> -DCPACK_CONFIG=<build>/CPackConfig.cmake -DVERSION=<4.00>
-#               -DWORK_DIR=<scratch> -DREADME=<README.md> -P DebianPackageCheck.cmake
+#               -DWORK_DIR=<scratch> -DTAG_NOTES=<docs/packaging.md> -P DebianPackageCheck.cmake
 
 set(failures "")
 macro(fail text)
@@ -115,7 +115,7 @@ endforeach()
 # --- lintian ---------------------------------------------------------------------------------
 
 # Errors and warnings fail; every tag that stays (down to the experimental ones) must be
-# explained in the README, so that a new one is looked at.
+# explained in docs/packaging.md, so that a new one is looked at.
 execute_process(COMMAND lintian --fail-on error,warning --pedantic --display-info
                         --display-experimental ${deb}
                 RESULT_VARIABLE status OUTPUT_VARIABLE report ERROR_VARIABLE errors)
@@ -125,13 +125,13 @@ if(NOT status MATCHES "^[0-9]+$")
 elseif(NOT status EQUAL 0)
   fail("lintian reports errors or warnings")
 endif()
-file(READ ${README} readme)
+file(READ ${TAG_NOTES} notes)
 string(REGEX MATCHALL "(^|\n)[A-Z]: valmora: [a-z0-9.+-]+" tags "${report}")
 foreach(tag IN LISTS tags)
   string(REGEX REPLACE ".*: " "" tag "${tag}")
-  string(FIND "${readme}" "`${tag}`" at)
+  string(FIND "${notes}" "`${tag}`" at)
   if(at EQUAL -1)
-    fail("lintian tag ${tag} is not explained in the README")
+    fail("lintian tag ${tag} is not explained in ${TAG_NOTES}")
   endif()
 endforeach()
 
