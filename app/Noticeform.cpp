@@ -1,5 +1,6 @@
 #include "Noticeform.h"
 
+#include "app/ProgramVersion.h"
 #include "worksheet/controls/Twips.h"
 
 #include <QLabel>
@@ -10,15 +11,18 @@ namespace {
 
 constexpr double textWidthTwips = 5760;
 
-const QString noticeText = QStringLiteral(
-    "<p><b>Valmora v4.00</b></p>"
-    "<p>Valmora computes the theoretic value of one share. From the annual earnings and "
-    "dividends per share, their growth rate, a term in years and your target yield it "
-    "projects earnings and dividends over the term, values the last year's earnings at the "
-    "target yield and discounts everything back to today.</p>"
-    "<p>Valmora is a calculation aid, not investment advice. Its figures are only as good "
-    "as the assumptions you type in: do not base an investment decision on them alone.</p>"
-    "<p>Press F1 in the worksheet for the user's guide.</p>");
+const QString noticeText =
+    QStringLiteral("<p><b>Valmora v%1</b></p>").arg(programVersion) +
+    QStringLiteral(
+        "<p>Valmora computes the theoretic value of one share. From the annual earnings and "
+        "dividends per share, their growth rate, a term in years and your target yield it "
+        "projects earnings and dividends over the term, values the last year's earnings at the "
+        "target yield and discounts everything back to today.</p>"
+        "<p>Valmora is a calculation aid, not investment advice. Its figures are only as good "
+        "as the assumptions you type in: do not base an investment decision on them alone.</p>"
+        "<p>Valmora is free software under the GNU General Public License, version 3 or later "
+        "(GPL-3.0-or-later), and comes with no warranty.</p>"
+        "<p>Press F1 in the worksheet for the user's guide.</p>");
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProgramVersion.h"
+
 #include <QString>
 
 // The process-wide texts and flags that start-up writes and the menus and dialogs read.
@@ -14,4 +16,4 @@ struct ProgramRecords {
 
 // The title the platform knows the program by; message boxes without a title of their own
 // carry it. It differs from the worksheet caption on purpose.
-inline const QString programTitle = QStringLiteral("Valmora v4.0");
+inline const QString programTitle = QStringLiteral("Valmora v%1").arg(programTitleVersion);

@@ -1,6 +1,7 @@
 #include "WorksheetStartup.h"
 
 #include "HelpFilePath.h"
+#include "app/ProgramVersion.h"
 #include "ProgramRecords.h"
 #include "worksheet/ParameterCursor.h"
 #include "worksheet/PlatformServices.h"
@@ -60,8 +61,8 @@ void WorksheetStartup::activate() {
 }
 
 void WorksheetStartup::setProgramTexts() {
-    records_.applicationTitle = QStringLiteral("Valmora v4.00");
-    records_.versionDate = QStringLiteral("(31-Oct-96)");
+    records_.applicationTitle = QStringLiteral("Valmora v%1").arg(programVersion);
+    records_.versionDate = QString::fromLatin1(programVersionDate);
 }
 
 void WorksheetStartup::setOuterSize() {

@@ -22,10 +22,6 @@ Conversionform::Conversionform(ConversionTarget& target, const QString& conversi
     setTabOrder();
 }
 
-QLabel& Conversionform::Conversionlabel(int element) const {
-    return *labels_.at(static_cast<std::size_t>(element));
-}
-
 QLineEdit& Conversionform::Conversionbox(int element) const {
     return *boxes_.at(static_cast<std::size_t>(element));
 }

@@ -37,7 +37,6 @@ public:
                    const NumberLocale& locale, QWidget* parent = nullptr);
 
     // Controls, by the names the rest of the program knows them (elements 0 and 1).
-    QLabel& Conversionlabel(int element) const;
     QLineEdit& Conversionbox(int element) const;
     QPushButton& Thebutton(int element) const;
 

@@ -40,7 +40,5 @@ inline constexpr double pressedStoreTops[6] = {6600, 6600, 6600, 6630, 6630, 660
 
 inline const QColor lightGrey{192, 192, 192};
 inline const QColor lightYellow{255, 255, 128};
-inline const QColor darkBlue{0, 0, 128};
-inline const QColor darkRed{128, 0, 0};
 
 } // namespace WorksheetLayout

@@ -10,8 +10,6 @@ class DrawingStripTest : public ::testing::Test {
 protected:
     DrawingStripTest() {
         strip.setGeometryTwips({0.0, 0.0, 2760.0, 345.0});
-        strip.setBackgroundColour(QColor(192, 192, 192));
-        strip.setTextColour(Qt::black);
     }
 
     DrawingStrip strip{TwipsScale(96.0)};

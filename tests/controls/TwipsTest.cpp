@@ -44,7 +44,7 @@ TEST(TwipsGeometry, KeepsTheDesignedTwipsUntilMovedInPixels) {
     HoverLabel label(TwipsScale(96.0));
     label.setGeometryTwips({10500.0, 2820.0, 1212.0, 360.0});
     EXPECT_EQ(label.geometry(), QRect(700, 188, 81, 24));
-    EXPECT_DOUBLE_EQ(label.widthTwips(), 1212.0); // not the 1215 of 81 pixels
+    EXPECT_DOUBLE_EQ(label.geometryTwips().width, 1212.0); // not the 1215 of 81 pixels
 
     label.setLeftTwips(4500.0);
     EXPECT_EQ(label.geometryTwips(), (TwipsRect{4500.0, 2820.0, 1212.0, 360.0}));

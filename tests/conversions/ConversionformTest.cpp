@@ -67,8 +67,8 @@ TEST_P(ConversionformShowing, NamesTheKindAndFocusesTheFirstBox) {
     kind = GetParam();
     open();
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Conversions"));
-    EXPECT_EQ(dialog->Conversionlabel(0).text(), GetParam());
-    EXPECT_EQ(dialog->Conversionlabel(1).text(), QStringLiteral("Stock Price"));
+    EXPECT_EQ(dialog->findChild<QLabel*>("Conversionlabel0")->text(), GetParam());
+    EXPECT_EQ(dialog->findChild<QLabel*>("Conversionlabel1")->text(), QStringLiteral("Stock Price"));
     EXPECT_EQ(box(0).text(), QString());
     EXPECT_EQ(box(1).text(), QString());
     EXPECT_EQ(focusName(), QStringLiteral("Conversionbox0"));
@@ -95,7 +95,7 @@ TEST_P(ConversionformShowing, CaptionsFitTheirControls) {
     kind = GetParam();
     open();
     for (int element = 0; element < 2; ++element) {
-        const QLabel& label = dialog->Conversionlabel(element);
+        const QLabel& label = *dialog->findChild<QLabel*>(QStringLiteral("Conversionlabel%1").arg(element));
         EXPECT_LE(label.sizeHint().width(), label.width()) << label.text().toStdString();
         const QPushButton& push = button(element);
         const int textWidth = push.fontMetrics().horizontalAdvance(push.text().remove('&'));
@@ -121,7 +121,7 @@ TEST_F(ConversionformTest, EachShowingStartsFresh) {
     kind = ConversionKind::dividendYield;
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    EXPECT_EQ(dialog->Conversionlabel(0).text(), ConversionKind::dividendYield);
+    EXPECT_EQ(dialog->findChild<QLabel*>("Conversionlabel0")->text(), ConversionKind::dividendYield);
     EXPECT_EQ(box(0).text(), QString());
     EXPECT_EQ(box(1).text(), QString());
     EXPECT_EQ(focusName(), QStringLiteral("Conversionbox0"));

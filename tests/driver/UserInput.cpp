@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QStyleHints>
 #include <QWindow>
 #include <QtTest/qtestkeyboard.h>
@@ -50,10 +51,22 @@ void UserInput::press(const WidgetPoint& point, Qt::MouseButton button) {
     sendMouse(point, held_, button, QEvent::MouseButtonPress);
 }
 
+// Every held button goes up, the last one pressed first, as a real pointer lets go of all; a
+// release with nothing held lets go of the left button.
 void UserInput::release(const WidgetPoint& point) {
-    const Qt::MouseButton button = held_.testFlag(lastPressed_) ? lastPressed_ : Qt::LeftButton;
-    held_.setFlag(button, false);
-    sendMouse(point, held_, button, QEvent::MouseButtonRelease);
+    const QPointer<QWidget> widget(point.widget);
+    const Qt::MouseButton first = held_.testFlag(lastPressed_) ? lastPressed_ : Qt::LeftButton;
+    held_.setFlag(first, false);
+    sendMouse(point, held_, first, QEvent::MouseButtonRelease);
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (!held_.testFlag(button))
+            continue;
+        held_.setFlag(button, false);
+        // The first release may have closed the window; the buttons are up all the same.
+        if (!widget.isNull() && widget->isVisible())
+            sendMouse(point, held_, button, QEvent::MouseButtonRelease);
+    }
+    held_ = Qt::NoButton;
     timestamp_ += QGuiApplication::styleHints()->mouseDoubleClickInterval() + 1;
 }
 

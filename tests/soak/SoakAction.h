@@ -11,6 +11,11 @@ struct SoakAction {
     // A command that writes a parameter cell and then always computes (Up +1, Down -1, a
     // drag step on the pad): the value box shows what the five cells give.
     bool computesFromCells = false;
+    // ... but only if the input reaches its control: the release a step button (Up +1,
+    // Down -1), the left-button move the pad. A button held from before takes every click
+    // until it goes up, and a pad dragged out of view by the worksheet's title bar hears
+    // nothing.
+    bool computesIfReached = false;
     // "OK" in the conversions dialog: when the dialog closes, a conversion was written and
     // computed, as for computesFromCells.
     bool convertsIfValid = false;

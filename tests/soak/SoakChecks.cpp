@@ -2,6 +2,10 @@
 
 #include "engine/Valuation.h"
 #include "app/MDIForm1.h"
+#include "worksheet/CommandButtons.h"
+#include "worksheet/Valkubeform.h"
+#include "worksheet/controls/PadControl.h"
+#include "worksheet/controls/PictureButton.h"
 #include "tests/driver/StateJson.h"
 #include "app/ValmoraProgram.h"
 #include "tests/support/ValueBoxText.h"
@@ -25,7 +29,19 @@ QString quoted(const QString& text) {
 } // namespace
 
 SoakChecks::SoakChecks(ValmoraProgram& program, RecordingPlatformServices& services)
-    : program_(program), services_(services) {}
+    : program_(program), services_(services) {
+    const WorksheetControls& controls = program_.worksheet().controls();
+    for (int element : {CommandButtons::Up, CommandButtons::Down}) {
+        PictureButton& button = controls.Thebutton(element);
+        QObject::connect(&button, &PictureButton::released, &button,
+                         [this] { stepReached_ = true; });
+    }
+    QObject::connect(&controls.Picture1, &PadControl::mouseMoved, &controls.Picture1,
+                     [this](Qt::MouseButtons buttons) {
+                         if (buttons == Qt::LeftButton)
+                             stepReached_ = true;
+                     });
+}
 
 void SoakChecks::afterAction(const SoakAction& action, const SoakView& before) {
     const QJsonObject state = readState();
@@ -40,7 +56,9 @@ void SoakChecks::afterAction(const SoakAction& action, const SoakView& before) {
 
     const bool converted = action.convertsIfValid && before.conversionsOpen &&
                            state.value(QLatin1String("dialog")).isNull();
-    if (action.computesFromCells || converted)
+    const bool stepped = !action.computesIfReached || stepReached_;
+    stepReached_ = false;
+    if ((action.computesFromCells && stepped) || converted)
         checkComputedFromCells(state);
 }
 

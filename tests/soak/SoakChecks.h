@@ -52,4 +52,6 @@ private:
     Counts counts_;
     bool emptyValueAllowed_ = false;
     bool focusMayWander_ = false;
+    // Up +1 or Down -1 heard a release, or the pad a left-button move, since the last action.
+    bool stepReached_ = false;
 };

@@ -149,6 +149,7 @@ SoakAction SoakGenerator::whileButtonHeld() {
         // The command is the pressed button's, wherever the pointer goes up.
         action.clears = heldElement_ == 0;
         action.computesFromCells = heldElement_ == 3 || heldElement_ == 4;
+        action.computesIfReached = action.computesFromCells;
         return action;
     }
     if (roll < 75)
@@ -166,6 +167,7 @@ SoakAction SoakGenerator::whilePadHeld() {
     SoakAction action = line(QStringLiteral("pad-move %1 %2").arg(padPoint(), heldButton_));
     // Pressed beside the pad, the button holds another control: the pad hears nothing.
     action.computesFromCells = heldOnPad_ && heldButton_ == QLatin1String("left");
+    action.computesIfReached = action.computesFromCells;
     return action;
 }
 
@@ -190,6 +192,7 @@ SoakAction SoakGenerator::buttonClick() {
     SoakAction action = line(QStringLiteral("button %1 %2").arg(element).arg(mouseButton()));
     action.clears = element == 0;
     action.computesFromCells = element == 3 || element == 4;
+    action.computesIfReached = action.computesFromCells;
     return action;
 }
 
@@ -215,6 +218,7 @@ SoakAction SoakGenerator::drag() {
         text += QLatin1Char(' ') + padPoint();
     SoakAction action = line(text);
     action.computesFromCells = true;
+    action.computesIfReached = true;
     return action;
 }
 

@@ -23,7 +23,7 @@ void DrawingStrip::writeNumber(int number) {
 }
 
 void DrawingStrip::writeText(const QString& text) {
-    texts_.push_back({current_, text, font(), textColour()});
+    texts_.push_back({current_, text, font(), palette().color(QPalette::WindowText)});
     steps_.push_back({false, texts_.size() - 1});
     current_ = QPointF(0.0, current_.y() + lineHeightTwips());
     update();
@@ -31,26 +31,6 @@ void DrawingStrip::writeText(const QString& text) {
 
 double DrawingStrip::lineHeightTwips() const {
     return twipsScale().toTwips(fontMetrics().height());
-}
-
-void DrawingStrip::setBackgroundColour(const QColor& colour) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colour);
-    setPalette(palette);
-}
-
-QColor DrawingStrip::backgroundColour() const {
-    return palette().color(QPalette::Window);
-}
-
-void DrawingStrip::setTextColour(const QColor& colour) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    setPalette(palette);
-}
-
-QColor DrawingStrip::textColour() const {
-    return palette().color(QPalette::WindowText);
 }
 
 void DrawingStrip::paintEvent(QPaintEvent*) {

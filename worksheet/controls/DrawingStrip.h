@@ -53,11 +53,6 @@ public:
     // The height of one text line in the strip's font, in twips.
     double lineHeightTwips() const;
 
-    void setBackgroundColour(const QColor& colour);
-    QColor backgroundColour() const;
-    void setTextColour(const QColor& colour);
-    QColor textColour() const;
-
     const std::vector<LineRecord>& lines() const { return lines_; }
     const std::vector<TextRecord>& texts() const { return texts_; }
 

@@ -52,7 +52,7 @@ GridControl::GridControl(int rows, int columns, int fixedRows, int fixedColumns,
 
     QTableWidget::setRowCount(std::max(rows, fixedRows_ + 1));
     QTableWidget::setColumnCount(std::max(columns, fixedColumns_ + 1));
-    verticalHeader()->setDefaultSectionSize(scale.toPixels(rowHeightTwips_));
+    verticalHeader()->setDefaultSectionSize(scale.toPixels(defaultRowHeightTwips));
     columnWidthsTwips_.assign(columnCount(), defaultColumnWidthTwips);
     headerAlignments_.assign(columnCount(), defaultAlignment);
     dataAlignments_.assign(columnCount(), defaultAlignment);
@@ -107,35 +107,11 @@ void GridControl::setRowCount(int rows) {
     syncViewCurrent();
 }
 
-void GridControl::setColumnCount(int columns) {
-    QTableWidget::setColumnCount(std::max(columns, fixedColumns_ + 1));
-    const auto count = static_cast<std::size_t>(columnCount());
-    columnWidthsTwips_.resize(count, defaultColumnWidthTwips);
-    headerAlignments_.resize(count, defaultAlignment);
-    dataAlignments_.resize(count, defaultAlignment);
-    applyColumnWidths();
-    fillEmptyCells();
-    column_ = std::min(column_, columnCount() - 1);
-    highlight_ = clampedToGrid(highlight_);
-    syncViewCurrent();
-}
-
 void GridControl::setColumnWidthTwips(int column, double twips) {
     if (column < 0 || column >= columnCount())
         return;
     columnWidthsTwips_[static_cast<std::size_t>(column)] = std::max(twips, 0.0);
     applyColumnWidths();
-}
-
-double GridControl::columnWidthTwips(int column) const {
-    if (column < 0 || column >= columnCount())
-        return 0.0;
-    return columnWidthsTwips_[static_cast<std::size_t>(column)];
-}
-
-void GridControl::setRowHeightTwips(double twips) {
-    rowHeightTwips_ = std::max(twips, 0.0);
-    verticalHeader()->setDefaultSectionSize(twipsScale().toPixels(rowHeightTwips_));
 }
 
 void GridControl::setColumnAlignment(int column, Qt::Alignment header, Qt::Alignment data) {

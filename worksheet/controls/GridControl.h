@@ -55,15 +55,11 @@ public:
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);
 
-    // These hide QTableWidget's (non-virtual) functions of the same name, so that new cells
-    // hold empty texts and the current cell and the highlight stay inside the grid.
+    // Hides QTableWidget's (non-virtual) function of the same name, so that new cells hold
+    // empty texts and the current cell and the highlight stay inside the grid.
     void setRowCount(int rows);
-    void setColumnCount(int columns);
 
     void setColumnWidthTwips(int column, double twips);
-    double columnWidthTwips(int column) const;
-    void setRowHeightTwips(double twips);
-    double rowHeightTwips() const { return rowHeightTwips_; }
 
     // Alignment of a column's fixed rows (header) and of its other rows (data).
     void setColumnAlignment(int column, Qt::Alignment header, Qt::Alignment data);
@@ -101,7 +97,6 @@ private:
     int row_ = 0;
     int column_ = 0;
     Range highlight_;
-    double rowHeightTwips_ = defaultRowHeightTwips;
     std::vector<double> columnWidthsTwips_;
     std::vector<Qt::Alignment> headerAlignments_;
     std::vector<Qt::Alignment> dataAlignments_;

@@ -16,25 +16,9 @@ void TwipsGeometry::setGeometryTwips(const TwipsRect& twips) {
     placeTwips(widget_, twips, scale_);
 }
 
+// Keeps the other three figures as they are now.
 void TwipsGeometry::setLeftTwips(double left) {
-    setPart(&TwipsRect::left, left);
-}
-
-void TwipsGeometry::setTopTwips(double top) {
-    setPart(&TwipsRect::top, top);
-}
-
-void TwipsGeometry::setWidthTwips(double width) {
-    setPart(&TwipsRect::width, width);
-}
-
-void TwipsGeometry::setHeightTwips(double height) {
-    setPart(&TwipsRect::height, height);
-}
-
-// Changes one figure and keeps the other three as they are now.
-void TwipsGeometry::setPart(double TwipsRect::*part, double value) {
     TwipsRect twips = geometryTwips();
-    twips.*part = value;
+    twips.left = left;
     setGeometryTwips(twips);
 }

@@ -15,14 +15,7 @@ public:
     TwipsRect geometryTwips() const;
     void setGeometryTwips(const TwipsRect& twips);
 
-    double leftTwips() const { return geometryTwips().left; }
-    double topTwips() const { return geometryTwips().top; }
-    double widthTwips() const { return geometryTwips().width; }
-    double heightTwips() const { return geometryTwips().height; }
     void setLeftTwips(double left);
-    void setTopTwips(double top);
-    void setWidthTwips(double width);
-    void setHeightTwips(double height);
 
     TwipsGeometry(const TwipsGeometry&) = delete;
     TwipsGeometry& operator=(const TwipsGeometry&) = delete;
@@ -32,7 +25,6 @@ protected:
     ~TwipsGeometry() = default;
 
 private:
-    void setPart(double TwipsRect::*part, double value);
 
     QWidget& widget_;
     TwipsScale scale_;
