@@ -1,6 +1,7 @@
 #include "Valkubeform.h"
 
 #include "CommandButtons.h"
+#include "CommandKeys.h"
 #include "DetailTableView.h"
 #include "PadDragging.h"
 #include "ParameterCursor.h"
@@ -53,6 +54,7 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
                                     c.commentbox},
         *cursor_, *detailTableView_, worksheet, context_);
     commandButtons_ = std::make_unique<CommandButtons>(c.buttons, c.Yellowbox, *commands_);
+    commandKeys_ = std::make_unique<CommandKeys>(*this, c.Entry, *commandButtons_);
     yieldPicking_ = std::make_unique<YieldPicking>(c.Yieldlist, *cursor_, worksheet);
     padDragging_ =
         std::make_unique<PadDragging>(c.Picture1, c.Entry, *cursor_, worksheet, context_.valuation);

@@ -12,6 +12,7 @@
 //   ParameterEditing   the invisible editor Entry: cell entry, edit check, character
 //                      filter, row keys, release recalculation
 //   CommandButtons     the picture buttons' look and hint; on release, WorksheetCommands
+//   CommandKeys        PageUp, PageDown, Ctrl+T and Ctrl+N: the buttons' releases by key
 //   WorksheetCommands  Clear, Detail, Close, Up +1, Down -1, Help
 //   YieldPicking       Yieldlist: FillYieldList and the pick reaction
 //   PadDragging        the term and growth pad Picture1: a left-button drag sets the term
@@ -31,6 +32,7 @@
 #include <optional>
 
 class CommandButtons;
+class CommandKeys;
 class DetailTableView;
 class PadDragging;
 class ParameterCursor;
@@ -93,6 +95,7 @@ private:
     std::unique_ptr<DetailTableView> detailTableView_;
     std::unique_ptr<WorksheetCommands> commands_;
     std::unique_ptr<CommandButtons> commandButtons_;
+    std::unique_ptr<CommandKeys> commandKeys_;
     std::unique_ptr<YieldPicking> yieldPicking_;
     std::unique_ptr<PadDragging> padDragging_;
 };

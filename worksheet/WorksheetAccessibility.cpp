@@ -24,9 +24,12 @@ void describe(QWidget& widget, const QString& name, const QString& description) 
 
 void describeButtons(const WorksheetControls& controls) {
     static const char* const whatTheyDo[] = {
-        "Empties the parameters and the value",  "Shows or hides the year-by-year detail table",
-        "Ends the program after asking",         "Raises the highlighted parameter by 1",
-        "Lowers the highlighted parameter by 1", "Opens the user's guide",
+        "Empties the parameters and the value (Ctrl+N)",
+        "Shows or hides the year-by-year detail table (Ctrl+T)",
+        "Ends the program after asking",
+        "Raises the highlighted parameter by 1 (PageUp)",
+        "Lowers the highlighted parameter by 1 (PageDown)",
+        "Opens the user's guide (F1)",
     };
     for (int element = CommandButtons::Clear; element <= CommandButtons::Help; ++element)
         describe(controls.Thebutton(element), CommandButtons::hintText(element),

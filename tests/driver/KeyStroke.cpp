@@ -19,6 +19,8 @@ constexpr std::array namedKeys{
     NamedKey{"Right", Qt::Key_Right, ""},
     NamedKey{"Home", Qt::Key_Home, ""},
     NamedKey{"End", Qt::Key_End, ""},
+    NamedKey{"PageUp", Qt::Key_PageUp, ""},
+    NamedKey{"PageDown", Qt::Key_PageDown, ""},
     NamedKey{"Delete", Qt::Key_Delete, "\x7f"},
     NamedKey{"Backspace", Qt::Key_Backspace, "\b"},
     NamedKey{"Tab", Qt::Key_Tab, "\t"},

@@ -69,8 +69,20 @@ bool EditorControl::claimsShortcut(const QKeyEvent& event) const {
     return characterCode(event) >= 0;
 }
 
+void EditorControl::ignoreReleasesOf(QKeyCombination keys) {
+    ignoredReleases_ = {keys.key()};
+    const Qt::KeyboardModifiers modifiers = keys.keyboardModifiers();
+    if (modifiers.testFlag(Qt::ControlModifier))
+        ignoredReleases_.append(Qt::Key_Control);
+    if (modifiers.testFlag(Qt::ShiftModifier))
+        ignoredReleases_.append(Qt::Key_Shift);
+    if (modifiers.testFlag(Qt::AltModifier))
+        ignoredReleases_.append(Qt::Key_Alt);
+}
+
 void EditorControl::keyPressEvent(QKeyEvent* event) {
     event->accept();
+    ignoredReleases_.clear();
     const QPointer<EditorControl> alive(this);
 
     int keyCode = windowsKeyCode(*event);
@@ -113,6 +125,8 @@ void EditorControl::typeCharacter(int charCode) {
 void EditorControl::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     if (event->isAutoRepeat())
+        return;
+    if (ignoredReleases_.removeOne(event->key()))
         return;
     if (reactions_ != nullptr)
         reactions_->keyUp(windowsKeyCode(*event));

@@ -2,7 +2,9 @@
 
 #include "TwipsGeometry.h"
 
+#include <QKeyCombination>
 #include <QLineEdit>
+#include <QList>
 
 class EditorReactions;
 
@@ -26,6 +28,10 @@ public:
 
     // Not owned; nullptr lets every key through.
     void setReactions(EditorReactions* reactions) { reactions_ = reactions; }
+    // The window took the press of `keys` as a shortcut: the releases of the key and of its
+    // modifier keys raise no keyUp either, so that the shortcut means nothing to the
+    // editor's reactions. The next press that reaches the editor forgets them.
+    void ignoreReleasesOf(QKeyCombination keys);
 
     // The selection as the old platform reports it: with nothing selected, the caret
     // position and length 0.
@@ -45,4 +51,5 @@ private:
     void typeCharacter(int charCode);
 
     EditorReactions* reactions_ = nullptr;
+    QList<int> ignoredReleases_;
 };
