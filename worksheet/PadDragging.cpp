@@ -1,12 +1,12 @@
 #include "PadDragging.h"
 
-#include "worksheet/controls/EditorControl.h"
-#include "worksheet/controls/PadControl.h"
 #include "PadLattice.h"
 #include "ParameterCursor.h"
 #include "ParameterRow.h"
 #include "WorksheetActions.h"
 #include "engine/ValuationState.h"
+#include "worksheet/controls/EditorControl.h"
+#include "worksheet/controls/PadControl.h"
 
 PadDragging::PadDragging(PadControl& pad, EditorControl& editor, ParameterCursor& cursor,
                          WorksheetActions& worksheet, ValuationState& valuation)
@@ -14,15 +14,27 @@ PadDragging::PadDragging(PadControl& pad, EditorControl& editor, ParameterCursor
     QObject::connect(
         &pad_, &PadControl::mouseMoved, &pad_,
         [this](Qt::MouseButtons buttons, QPointF twips) { pointerMoved(buttons, twips); });
+    QObject::connect(&pad_, &PadControl::arrowKeyPressed, &pad_,
+                     [this](int across, int down) { arrowKeyPressed(across, down); });
+    describePoint(QPointF(pad_.verticalLineX(), pad_.horizontalLineY()));
 }
 
 void PadDragging::pointerMoved(Qt::MouseButtons buttons, QPointF twips) {
     if (buttons != Qt::LeftButton)
         return; // no button, another button or a combination: not a drag
-    dragTo(twips);
+    stepTo(twips);
+    // Typing goes on in the editor although the user pressed on the pad.
+    editor_.setFocus();
 }
 
-void PadDragging::dragTo(QPointF twips) {
+void PadDragging::arrowKeyPressed(int across, int down) {
+    const QPointF next(pad_.verticalLineX() + across * PadLattice::stepTwips,
+                       pad_.horizontalLineY() + down * PadLattice::stepTwips);
+    if (PadLattice::isOnPad(PadLattice::settingAt(next.x(), next.y())))
+        stepTo(next);
+}
+
+void PadDragging::stepTo(QPointF twips) {
     worksheet_.hideDetailTable();
     const PadLattice::Setting setting = PadLattice::settingAt(twips.x(), twips.y());
     pad_.setHorizontalLineY(setting.snappedY);
@@ -36,7 +48,13 @@ void PadDragging::dragTo(QPointF twips) {
     worksheet_.computeValuation();
 
     // The writes moved the current row but not the highlight, which still marks the row the
-    // user chose; typing goes on in the editor although the user pressed on the pad.
+    // user chose.
     cursor_.restoreHighlightedRow();
-    editor_.setFocus();
+    describePoint(twips);
+}
+
+void PadDragging::describePoint(const QPointF& twips) {
+    const PadLattice::Setting setting = PadLattice::settingAt(twips.x(), twips.y());
+    pad_.setPointDescription(
+        QStringLiteral("Term %1 years, growth %2 %").arg(setting.term).arg(setting.growth));
 }

@@ -14,15 +14,21 @@ struct ValuationState;
 // figures, the value is computed again, and the grid's current row and the keyboard go back
 // to where the user had them. Presses, releases, moves without a button and drags with any
 // other button do nothing.
+//
+// While the pad has the keyboard, each arrow key is a drag step to the next lattice point
+// (Left and Right a year, Up and Down a percent of growth), within the pad; the keyboard
+// stays on the pad.
 class PadDragging {
 public:
     PadDragging(PadControl& pad, EditorControl& editor, ParameterCursor& cursor,
                 WorksheetActions& worksheet, ValuationState& valuation);
 
     void pointerMoved(Qt::MouseButtons buttons, QPointF twips);
+    void arrowKeyPressed(int across, int down);
 
 private:
-    void dragTo(QPointF twips);
+    void stepTo(QPointF twips);
+    void describePoint(const QPointF& twips);
 
     PadControl& pad_;
     EditorControl& editor_;

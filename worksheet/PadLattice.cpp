@@ -52,4 +52,9 @@ Setting settingAt(double xTwips, double yTwips) {
     return setting;
 }
 
+bool isOnPad(const Setting& setting) {
+    return setting.across >= 0 && setting.across <= lastAcross && setting.down >= 0 &&
+           setting.down <= lastDown;
+}
+
 } // namespace PadLattice

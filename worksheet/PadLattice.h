@@ -13,6 +13,9 @@ namespace PadLattice {
 
 inline constexpr int stepTwips = 120;
 inline constexpr int topGrowth = 41;
+// The last lattice point inside the pad each way: term 18 years, growth 0 %.
+inline constexpr int lastAcross = 18;
+inline constexpr int lastDown = topGrowth;
 
 // The index of one coordinate. Far-off positions are held to the int range first (and a
 // position that is not a number counts as 0), so that no step of the arithmetic overflows.
@@ -28,5 +31,8 @@ struct Setting {
 };
 
 Setting settingAt(double xTwips, double yTwips);
+
+// Whether the setting's point lies on the pad.
+bool isOnPad(const Setting& setting);
 
 } // namespace PadLattice

@@ -8,6 +8,7 @@
 #include "ParameterEditing.h"
 #include "ParameterRow.h"
 #include "PlatformServices.h"
+#include "TypingRedirection.h"
 #include "WorksheetAccessibility.h"
 #include "WorksheetCommands.h"
 #include "WorksheetLayout.h"
@@ -46,9 +47,9 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     cursor_ = std::make_unique<ParameterCursor>(c.Thegrid, c.Entry);
     parameterEditing_ =
         std::make_unique<ParameterEditing>(c.Entry, c.Thegrid, *cursor_, worksheet, context_);
-    detailTableView_ = std::make_unique<DetailTableView>(
-        c.Thegrid, c.Detailgrid, c.commentbox, *cursor_, worksheet, context_.valuation,
-        context_.locale);
+    detailTableView_ =
+        std::make_unique<DetailTableView>(c.Thegrid, c.Detailgrid, c.commentbox, *cursor_,
+                                          worksheet, context_.valuation, context_.locale);
     commands_ = std::make_unique<WorksheetCommands>(
         WorksheetCommands::Controls{c.Thegrid, c.Detailgrid, c.Entry, c.Yieldlist, c.Valuebox,
                                     c.commentbox},
@@ -59,6 +60,7 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     padDragging_ =
         std::make_unique<PadDragging>(c.Picture1, c.Entry, *cursor_, worksheet, context_.valuation);
     connectReactions();
+    new TypingRedirection(c.Entry, *cursor_, {&c.Thegrid, &c.Picture1, &c.Picture2, &c.Picture3});
     makeWorksheetAccessible(*this, c);
 
     // The editor lives beyond the right edge on purpose; a wider window would bare it.
@@ -75,8 +77,8 @@ Valkubeform::~Valkubeform() = default;
 // to the click still runs).
 void Valkubeform::setTabOrder() {
     const WorksheetControls& c = *controls_;
-    QWidget* order[] = {&c.Entry,      &c.Thegrid,  &c.Picture3, &c.Detailgrid,
-                        &c.Picture1,   &c.Picture2, &c.Yieldlist};
+    QWidget* order[] = {&c.Entry,    &c.Thegrid,  &c.Picture3, &c.Detailgrid,
+                        &c.Picture1, &c.Picture2, &c.Yieldlist};
     // Before the order: changing a focus policy moves the widget in Qt's focus chain.
     for (QWidget* control : order) {
         if (control != &c.Entry)

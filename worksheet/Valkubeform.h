@@ -18,6 +18,7 @@
 //   PadDragging        the term and growth pad Picture1: a left-button drag sets the term
 //                      and the growth rate, moves the cross-hair and recalculates
 //   DetailTableView    FillDetailTable, the year-by-year table in Detailgrid
+//   TypingRedirection  a digit typed on the grid, the pad or a scale goes to the editor
 // makeWorksheetAccessible (WorksheetAccessibility.h) names the controls for screen readers.
 // Start-up (load and first activation) is the application's; it drives this class.
 

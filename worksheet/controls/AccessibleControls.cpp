@@ -27,6 +27,18 @@ public:
     }
 };
 
+// A graphic whose value is the point the cross-hair shows.
+class PadAccessible : public QAccessibleWidget {
+public:
+    explicit PadAccessible(PadControl* pad) : QAccessibleWidget(pad, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return static_cast<const PadControl*>(widget())->pointDescription();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 class CaptionedLabelAccessible : public QAccessibleWidget {
 public:
     explicit CaptionedLabelAccessible(CaptionedLabel* label)
@@ -77,7 +89,9 @@ private:
 QAccessibleInterface* controlInterface(const QString& className, QObject* object) {
     if (className == QLatin1String("PictureButton"))
         return new PictureButtonAccessible(static_cast<PictureButton*>(object));
-    if (className == QLatin1String("PadControl") || className == QLatin1String("DrawingStrip"))
+    if (className == QLatin1String("PadControl"))
+        return new PadAccessible(static_cast<PadControl*>(object));
+    if (className == QLatin1String("DrawingStrip"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (className == QLatin1String("CaptionedLabel"))
         return new CaptionedLabelAccessible(static_cast<CaptionedLabel*>(object));

@@ -3,7 +3,7 @@
 // How assistive technology (a screen reader) sees our own controls, which Qt alone would
 // show as anonymous panes:
 //   PictureButton   a button, with a press action that runs its press and release
-//   PadControl      a graphic (the pad is worked with the mouse)
+//   PadControl      a graphic whose value is the point the cross-hair shows
 //   DrawingStrip    a graphic
 //   CaptionedLabel  static text named by its caption and its reading
 //   HoverSurface    a pane whose children leave out picture buttons that are not shown: those

@@ -1,5 +1,7 @@
 #include "DrawingStrip.h"
 
+#include "FocusMark.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -41,6 +43,18 @@ void DrawingStrip::paintEvent(QPaintEvent*) {
         else
             paintText(painter, texts_[step.index]);
     }
+    if (hasFocus())
+        drawFocusMark(painter, rect());
+}
+
+void DrawingStrip::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void DrawingStrip::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 // One logical pixel wide, so that the drawing scales with the rest of the worksheet on a

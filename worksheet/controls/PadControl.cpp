@@ -1,5 +1,9 @@
 #include "PadControl.h"
 
+#include "FocusMark.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -56,6 +60,47 @@ void PadControl::paintEvent(QPaintEvent*) {
     painter.setPen(
         QPen(QColor::fromRgb(horizontalLineColour), crossHairPixels, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(left.x(), left.y() + 1.0), QPointF(right.x(), right.y() + 1.0));
+    if (hasFocus())
+        drawFocusMark(painter, inside);
+}
+
+void PadControl::setPointDescription(const QString& description) {
+    if (description == pointDescription_)
+        return;
+    pointDescription_ = description;
+    QAccessibleValueChangeEvent changed(this, description);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void PadControl::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit arrowKeyPressed(-1, 0);
+        break;
+    case Qt::Key_Right:
+        emit arrowKeyPressed(1, 0);
+        break;
+    case Qt::Key_Up:
+        emit arrowKeyPressed(0, -1);
+        break;
+    case Qt::Key_Down:
+        emit arrowKeyPressed(0, 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void PadControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PadControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PadControl::mousePressEvent(QMouseEvent* event) {

@@ -25,6 +25,11 @@ public:
     double horizontalLineY() const { return horizontalLineY_; }
     void setHorizontalLineY(double twips);
 
+    // What the cross-hair's point means, for assistive technology ("Term 10 years, growth
+    // 5 %"); setting it announces the change.
+    QString pointDescription() const { return pointDescription_; }
+    void setPointDescription(const QString& description);
+
     // Between the widget's pixel positions and the pad's twips.
     QPointF toPadTwips(QPointF widgetPixels) const;
     QPoint toWidgetPixels(QPointF padTwips) const;
@@ -35,6 +40,9 @@ signals:
     void mousePressed(Qt::MouseButtons button, QPointF twips);
     void mouseMoved(Qt::MouseButtons buttons, QPointF twips);
     void mouseReleased(Qt::MouseButtons button, QPointF twips);
+    // An arrow key while the pad has the keyboard: one lattice step across (Left -1, Right
+    // +1) or down (Up -1, Down +1).
+    void arrowKeyPressed(int across, int down);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,8 +50,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     double verticalLineX_ = 660.0;
     double horizontalLineY_ = 2340.0;
+    QString pointDescription_;
 };
