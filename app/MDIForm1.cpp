@@ -3,11 +3,41 @@
 #include "ProgramIcon.h"
 #include "worksheet/Valkubeform.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+namespace {
+
+// The worksheet's sub-window as assistive technology sees it: a window named by its title
+// that reports the focus only when it has the keyboard itself. Qt's own would report it
+// whenever a control inside has it, beside that control.
+class SubWindowAccessible : public QAccessibleWidget {
+public:
+    explicit SubWindowAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name)
+            return widget()->windowTitle();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* subWindowInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("QMdiSubWindow"))
+        return new SubWindowAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(subWindowInterface);
+        return true;
+    }();
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Valmora"));
     setWindowIcon(programIcon());

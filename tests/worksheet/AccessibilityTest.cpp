@@ -3,6 +3,7 @@
 // parameter it edits.
 
 #include "tests/support/WorksheetFixture.h"
+#include "tests/support/WorksheetSteps.h"
 
 #include "worksheet/CommandButtons.h"
 #include "worksheet/controls/EditorControl.h"
@@ -86,7 +87,8 @@ TEST_F(Accessibility, EveryControlIsNamedInItsRole) {
         QAccessible::queryAccessibleInterface(&form().controls().Thegrid)->tableInterface();
     std::vector<std::string> titles;
     for (int row = ParameterRow::first; row <= ParameterRow::last; ++row)
-        titles.push_back(grid->cellAt(row, 1)->text(QAccessible::Description).toStdString());
+        titles.push_back(
+            grid->cellAt(row - ParameterRow::first, 0)->text(QAccessible::Description).toStdString());
     EXPECT_EQ(titles, std::vector<std::string>(
                           {"Annual Earnings per Share", "Annual Dividends per Share",
                            "Annual Growth Rate (%)", "Term (years)", "Target Yield (%)"}));
@@ -126,6 +128,56 @@ TEST_F(Accessibility, ADragOnThePadAnnouncesNoPassingRow) {
     for (const std::string& name : namesWhileWriting)
         EXPECT_EQ(name, "Annual Dividends per Share");
     EXPECT_EQ(editorName(), "Annual Dividends per Share");
+}
+
+} // namespace
+
+namespace {
+
+// Every interface under `node` that reports the keyboard focus, by role and name.
+void collectFocused(QAccessibleInterface* node, std::vector<std::string>& found) {
+    if (node->state().focused)
+        found.push_back(QStringLiteral("%1 %2")
+                            .arg(node->role())
+                            .arg(node->text(QAccessible::Name))
+                            .toStdString());
+    for (int i = 0; i < node->childCount(); ++i)
+        collectFocused(node->child(i), found);
+}
+
+// State: the worked example typed, the detail table shown and hidden again, the pad stepped
+// from the keyboard. Expected: one interface reports the focus at a time, the one that has
+// the keyboard; the pad's value is its point; the table's headings are its column headers
+// and its figures its rows.
+TEST_F(Accessibility, FocusPadPointAndTableHeadings) {
+    WorksheetSteps::typeParameters(form(), {"2", "1", "5", "10", "10"});
+    const WorksheetControls& c = form().controls();
+    c.Thebutton(CommandButtons::Detail).click();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&c.Detailgrid);
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->rowCount(), 11);
+    EXPECT_EQ(cells->columnDescription(4), "Present value");
+    EXPECT_EQ(cells->cellAt(10, 4)->text(QAccessible::Name), "20.38");
+    const QList<QAccessibleInterface*> headers =
+        cells->cellAt(10, 4)->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(headers.size(), 1);
+    EXPECT_EQ(headers.front()->text(QAccessible::Name), "Present value");
+    c.Thebutton(CommandButtons::Detail).click();
+
+    std::vector<std::string> focused;
+    collectFocused(QAccessible::queryAccessibleInterface(&program->frame()), focused);
+    EXPECT_EQ(focused, std::vector<std::string>{roleAndName(QAccessible::EditableText,
+                                                            "Annual Earnings per Share")});
+
+    c.Picture1.setFocus();
+    QTest::keyClick(&c.Picture1, Qt::Key_Right);
+    focused.clear();
+    collectFocused(QAccessible::queryAccessibleInterface(&program->frame()), focused);
+    EXPECT_EQ(focused, std::vector<std::string>{roleAndName(QAccessible::Graphic,
+                                                            "Term and growth pad")});
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&c.Picture1)->text(QAccessible::Value),
+              "Term 6 years, growth 22 %");
 }
 
 } // namespace
