@@ -75,6 +75,13 @@ void HelpFindBar::findPrevious() {
 }
 
 bool HelpFindBar::eventFilter(QObject* watched, QEvent* event) {
+    // Escape in the find box is the box's, not the window's shortcut (which closes the help
+    // window): claiming it here lets the key press through to close only the bar.
+    if (watched == text_ && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
     if (watched == text_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -119,6 +126,12 @@ void HelpFindBar::find(QTextDocument::FindFlags direction, bool fromSelectionSta
     if (!match.isNull()) {
         page_.setTextCursor(match);
         page_.ensureCursorVisible();
+    } else {
+        // No earlier match stays highlighted as if it were one. The cursor stays at its start,
+        // so that taking back the last letter finds it again.
+        cursor = page_.textCursor();
+        cursor.setPosition(cursor.selectionStart());
+        page_.setTextCursor(cursor);
     }
     showOutcome(!match.isNull(), wrapped);
 }

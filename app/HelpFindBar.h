@@ -9,7 +9,8 @@ class QTextEdit;
 
 // The find bar under the help page: searches the page as the user types, steps to the next
 // or previous match (wrapping round the page's ends) and says plainly when the text is not
-// on the page. Enter finds the next match, Shift+Enter the previous one, Escape closes.
+// on the page, highlighting nothing then. Enter finds the next match, Shift+Enter the
+// previous one, Escape closes the bar (not the help window).
 class HelpFindBar : public QWidget {
     Q_OBJECT
 public:

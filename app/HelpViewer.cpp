@@ -3,10 +3,13 @@
 #include "HelpBrowser.h"
 #include "HelpFileCheck.h"
 #include "HelpFindBar.h"
+#include "HelpPlacement.h"
 #include "worksheet/PlatformServices.h"
 #include "worksheet/controls/Twips.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -15,6 +18,15 @@ namespace {
 
 constexpr double windowWidthTwips = 8640;
 constexpr double windowHeightTwips = 9360;
+
+// How much a window's frame adds round its contents; none before the window manager has
+// framed it.
+QMargins decoration(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(),
+            outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+}
 
 } // namespace
 
@@ -52,6 +64,9 @@ bool HelpViewer::showContents(const QString& helpFile) {
     }
     page_->showDocument(QUrl::fromLocalFile(helpFile), reading.text);
     statusBar()->clearMessage();
+    // A window already open stays where the user has it.
+    if (!isVisible())
+        placeBesideFrame();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
@@ -60,10 +75,32 @@ bool HelpViewer::showContents(const QString& helpFile) {
     return true;
 }
 
+void HelpViewer::placeBesideFrame() {
+    // The frame is the window help is asked from: the parent's, else the active one.
+    QWidget* frame = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+    if (frame == this)
+        frame = nullptr;
+    const QScreen* screen = frame ? frame->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // Before its first showing this window's own frame is unknown; the program's frame,
+    // framed by the same window manager, tells how much it will add.
+    QMargins margins = decoration(*this);
+    if (margins.isNull() && frame)
+        margins = decoration(*frame);
+    const QRect outer = helpWindowPlace(frame ? frame->frameGeometry() : available,
+                                        size().grownBy(margins), available);
+    resize(outer.size().shrunkBy(margins));
+    // A window's position is that of its frame.
+    move(outer.topLeft());
+}
+
 void HelpViewer::createActions() {
     QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
     bar->setObjectName(QStringLiteral("Helpnavigation"));
     bar->setMovable(false);
+    bar->setFloatable(false);
     auto addAction = [&](const QString& text, const QString& name, const QKeySequence& keys) {
         QAction* action = bar->addAction(text);
         action->setObjectName(name);
@@ -87,6 +124,15 @@ void HelpViewer::createActions() {
     previous->setShortcuts(QKeySequence::FindPrevious);
     QMainWindow::addAction(next);
     QMainWindow::addAction(previous);
+
+    // Escape and Ctrl+W close the window as they close other help windows. The find box
+    // keeps Escape for itself while it has the focus (see HelpFindBar), so Escape there
+    // closes only the find bar and a second Escape the window.
+    auto* closeWindow = new QAction(this);
+    closeWindow->setObjectName(QStringLiteral("Helpclose"));
+    closeWindow->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    QMainWindow::addAction(closeWindow);
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
 
     back->setEnabled(false);
     forward->setEnabled(false);

@@ -9,7 +9,9 @@ class QUrl;
 
 // The program's help window: the guide with its contents at the top, links between its
 // topics, back and forward, and a find bar (Ctrl+F). One window serves every request: asking
-// again brings it to the front at the contents. A file that cannot be shown is reported in a
+// again brings it to the front at the contents. It opens beside the window it is asked from
+// (or centred on it), whole on that window's screen. Escape and Ctrl+W close it; while the
+// find box has the typing focus, Escape closes the find bar instead. A file that cannot be shown is reported in a
 // message box that names it, and the window stays as it was.
 //
 // Links lead only to places inside the guide. Links to anything else (web pages, other
@@ -25,8 +27,13 @@ public:
     HelpBrowser& page() const { return *page_; }
     HelpFindBar& findBar() const { return *findBar_; }
 
+    // None: the toolbar holds the only way to the contents, back, forward and find, so no
+    // menu offers to hide it.
+    QMenu* createPopupMenu() override { return nullptr; }
+
 private:
     void createActions();
+    void placeBesideFrame();
     void followLink(const QUrl& target);
     void goToContents();
 

@@ -1,6 +1,7 @@
 #include "app/HelpViewer.h"
 #include "app/HelpBrowser.h"
 #include "app/HelpFindBar.h"
+#include "app/HelpPlacement.h"
 #include "app/QtPlatformServices.h"
 #include "tests/support/RecordingPlatformServices.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -90,6 +92,7 @@ TEST_F(HelpViewerTest, FollowsTopicLinksBackAndForward) {
     EXPECT_TRUE(page().toPlainText().startsWith(QLatin1String("Contents")));
     EXPECT_EQ(scrollPosition(), 0);
     EXPECT_FALSE(action("Helpback")->isEnabled());
+    EXPECT_EQ(viewer.createPopupMenu(), nullptr); // no menu hides these buttons' toolbar
 
     clickLink(QStringLiteral("#beta"));
     EXPECT_EQ(page().source().fragment(), QStringLiteral("beta"));
@@ -152,14 +155,47 @@ TEST_F(HelpViewerTest, FindStepsThroughMatchesAndSaysNotFound) {
     QTest::keyClick(text, Qt::Key_X);
     EXPECT_TRUE(viewer.findBar().notFound());
     EXPECT_EQ(status->text(), QStringLiteral("Not found"));
-    // The last match stays selected while the text is not found.
-    EXPECT_EQ(page().textCursor().selectedText(), QStringLiteral("needle"));
+    EXPECT_FALSE(page().textCursor().hasSelection());
 
     QTest::keyClick(text, Qt::Key_Backspace);
     EXPECT_FALSE(viewer.findBar().notFound());
+    EXPECT_EQ(page().textCursor().selectionStart(), first);
 
+    // Escape closes the find bar first, then the window; Ctrl+W closes the window.
     QTest::keyClick(text, Qt::Key_Escape);
     EXPECT_FALSE(viewer.findBar().isVisible());
+    ASSERT_TRUE(viewer.isVisible());
+    QTest::keyClick(&page(), Qt::Key_Escape);
+    EXPECT_FALSE(viewer.isVisible());
+    open();
+    QTest::keyClick(&page(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(viewer.isVisible());
+}
+
+// Asked from a window, the help opens beside it, not over it, and whole on the screen.
+TEST_F(HelpViewerTest, OpensBesideTheWindowItIsAskedFrom) {
+    QWidget frame;
+    frame.setGeometry(20, 40, 150, 400);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    open();
+    EXPECT_FALSE(viewer.frameGeometry().intersects(frame.frameGeometry()));
+    EXPECT_TRUE(viewer.screen()->availableGeometry().contains(viewer.frameGeometry()));
+}
+
+// Beside the frame when there is room, else centred on it; always whole on the screen
+// (1024x768 less a top panel, 1920x1080 less a bottom one), shrunk to it when larger.
+TEST(HelpPlacementTest, BesideOrCentredOnTheFrameWholeOnTheScreen) {
+    const QRect small(0, 24, 1024, 744), large(0, 0, 1920, 1050);
+    const struct { QRect frame; QSize window; QRect screen; QRect place; } cases[] = {
+        {{100, 600, 800, 400}, {576, 624}, large, {900, 426, 576, 624}}, // right, raised
+        {{1200, 100, 700, 600}, {576, 624}, large, {624, 100, 576, 624}}, // left
+        {{0, 24, 1024, 744}, {576, 624}, small, {224, 84, 576, 624}},   // centred
+        {{-300, 500, 800, 600}, {576, 624}, small, {0, 144, 576, 624}},   // centred, clamped
+        {{0, 24, 1024, 744}, {800, 900}, small, {112, 24, 800, 744}},   // shrunk
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(helpWindowPlace(c.frame, c.window, c.screen), c.place) << c.frame.x();
 }
 
 // Asking again brings the same window back at the top, with the file as it is now.
