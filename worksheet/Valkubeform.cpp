@@ -63,8 +63,14 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
     new TypingRedirection(c.Entry, *cursor_, {&c.Thegrid, &c.Picture1, &c.Picture2, &c.Picture3});
     makeWorksheetAccessible(*this, c);
 
-    // The editor lives beyond the right edge on purpose; a wider window would bare it.
-    setMaximumWidth(scale_.toPixels(WorksheetLayout::editor.left));
+    // The editor lives beyond the right edge on purpose; a wider surface would bare it.
+    // The window itself may grow: its own background is the surface's grey, so an enlarged
+    // worksheet stays one colour and nothing is laid out anew.
+    c.surface.setMaximumWidth(scale_.toPixels(WorksheetLayout::editor.left));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, WorksheetLayout::lightGrey);
+    setPalette(grey);
+    setAutoFillBackground(true);
 
     // As designed until start-up sets the window's outer size and place.
     outerRect_ = WorksheetLayout::clientArea;

@@ -85,11 +85,14 @@ TEST_F(WorksheetLayoutTest, ResizingMovesNoControl) {
     EXPECT_EQ(form().controls().Thegrid.geometry(), before);
 }
 
-// The editor stays out of sight however wide the user drags the window.
+// The editor stays out of sight however wide the user drags the window, and the grey fills
+// the window to its edge.
 TEST_F(WorksheetLayoutTest, WideningNeverBaresTheEditor) {
     form().resize(4000, form().height());
     QCoreApplication::processEvents();
     EXPECT_FALSE(form().controls().surface.rect().intersects(form().controls().Entry.geometry()));
+    const QImage shown = form().grab().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() - 2, shown.height() / 2), WorksheetLayout::lightGrey);
 }
 
 } // namespace
