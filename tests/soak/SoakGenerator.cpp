@@ -14,11 +14,11 @@ constexpr std::u16string_view kOtherCharacters =
     u"\u0001\u0003\u0008\u0016\u0018\u001a\u001b\u007f" // Ctrl+A, C, H, V, X, Z, Escape, Delete
     u"\u00e9\u20ac\u00df\u00a0\u00bd\u2212\u65e5\u0661\u00b2"; // é € ß nbsp ½ − 日 ١ ²
 
-constexpr std::array kKeys = {"Enter",     "Enter",  "Up",  "Down",   "Left",
-                              "Right",     "Home",   "End", "Delete", "Backspace",
-                              "Backspace", "Escape", "F1",  "Tab"};
-constexpr std::array kControlLetters = {"Ctrl+A", "Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z",
-                                        "Ctrl+E", "Ctrl+D", "Ctrl+H", "Ctrl+M", "Ctrl+Q"};
+constexpr std::array kKeys = {"Enter", "Enter", "Up",     "Down",      "Left",      "Right",
+                              "Home",  "End",   "Delete", "Backspace", "Backspace", "Escape",
+                              "F1",    "Tab",   "PageUp", "PageDown"};
+constexpr std::array kControlLetters = {"Ctrl+A", "Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Ctrl+E",
+                                        "Ctrl+D", "Ctrl+H", "Ctrl+M", "Ctrl+Q", "Ctrl+T", "Ctrl+N"};
 constexpr std::array kMouseButtons = {"left", "left", "right", "middle"};
 constexpr std::array kMenus = {"mnuExit", "conversionsmenu", "Aboutmenu", "Helpmenu"};
 // Exit System ends the program; it comes rarely, see menuChoice().
@@ -61,8 +61,11 @@ SoakAction SoakGenerator::worksheetAction(const SoakView& view) {
         return typeText(!chance(25));
     if (roll < 430)
         return namedKey();
-    if (roll < 450)
-        return line(QStringLiteral("key ") + QLatin1String(oneOf(kControlLetters)));
+    if (roll < 450) {
+        SoakAction action = line(QStringLiteral("key ") + QLatin1String(oneOf(kControlLetters)));
+        action.clears = action.line.endsWith(QLatin1String("Ctrl+N"));
+        return action;
+    }
     if (roll < 540)
         return line(QStringLiteral("click-cell %1 %2").arg(below(6)).arg(below(2)));
     if (roll < 560 && view.detailShown) {
