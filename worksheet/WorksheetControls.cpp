@@ -189,15 +189,16 @@ WorksheetControls buildWorksheetControls(QWidget& window, const TwipsScale& scal
     EditorControl* editor = createEditor(surface, scale);
     GridControl* detailGrid = createGrid(surface, scale, "Detailgrid", WorksheetLayout::detailGrid,
                                          5, 5, 1, 0, worksheetFont(8.25, true));
-    GridControl* parameterGrid = createGrid(surface, scale, "Thegrid",
-                                            WorksheetLayout::parameterGrid, 6, 2, 1, 1,
-                                            worksheetFont());
+    GridControl* parameterGrid = createGrid(
+        surface, scale, "Thegrid", WorksheetLayout::parameterGrid, 6, 2, 1, 1, worksheetFont());
     const std::array<PictureButton*, 26> buttons = createButtons(surface, scale);
     labels.lowerAll();
 
-    return WorksheetControls{*surface,       *parameterGrid,      *detailGrid,
-                             *editor,        *yieldList,          *pad,
-                             *growthScale,   *termScale,          *labels.hintBox,
-                             *labels.valueBox, *labels.warningBox, *labels.commentBox,
-                             buttons};
+    HoverLabel* hintBox = labels.hintBox;
+    CaptionedLabel* valueBox = labels.valueBox;
+    QLabel* warningBox = labels.warningBox;
+    CaptionedLabel* commentBox = labels.commentBox;
+    return WorksheetControls{*surface,    *parameterGrid, *detailGrid, *editor,  *yieldList,
+                             *pad,        *growthScale,   *termScale,  *hintBox, *valueBox,
+                             *warningBox, *commentBox,    buttons};
 }

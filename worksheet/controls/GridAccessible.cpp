@@ -110,7 +110,7 @@ public:
     }
 
     // The highlight is the grid's selection.
-    int selectedCellCount() const override { return selectedCells().size(); }
+    int selectedCellCount() const override { return static_cast<int>(selectedCells().size()); }
     QList<QAccessibleInterface*> selectedCells() const override {
         QList<QAccessibleInterface*> found;
         for (int row = 0; row < rowCount(); ++row)
