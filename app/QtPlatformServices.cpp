@@ -10,6 +10,10 @@
 #include <QScreen>
 
 MessageResult QtPlatformServices::showMessage(const MessageRequest& request) {
+    // Nothing opens once the end is asked for: the box is answered as its Escape key would.
+    if (endRequested_)
+        return request.buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel
+                                                              : MessageResult::Ok;
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(request.title.isEmpty() ? programTitle : request.title);
     box.setText(request.text);
@@ -47,7 +51,11 @@ void QtPlatformServices::beep() {
     QApplication::beep();
 }
 
-QtPlatformServices::QtPlatformServices() = default;
+QtPlatformServices::QtPlatformServices() {
+    endingTimer_.setInterval(5);
+    QObject::connect(&endingTimer_, &QTimer::timeout, &endingTimer_,
+                     [] { QCoreApplication::exit(0); });
+}
 
 QtPlatformServices::~QtPlatformServices() = default;
 
@@ -60,7 +68,12 @@ void QtPlatformServices::openHelp(const QString& helpFile) {
 
 void QtPlatformServices::endProgram() {
     // Leaving the event loop ends the run; the program object then takes its windows down.
+    endRequested_ = true;
     QCoreApplication::exit(0);
+    // exit() ends only the loops running now: an end asked for before the main loop starts
+    // (while start-up handles pending events) would be lost, and so would one that a loop
+    // begun later outlives. Asking again until main() returns ends those too.
+    endingTimer_.start();
 }
 
 QSizeF QtPlatformServices::screenSizeTwips() const {

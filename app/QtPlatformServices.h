@@ -2,6 +2,8 @@
 
 #include "worksheet/PlatformServices.h"
 
+#include <QTimer>
+
 #include <memory>
 
 class HelpViewer;
@@ -18,6 +20,7 @@ public:
     void beep() override;
     void openHelp(const QString& helpFile) override;
     void endProgram() override;
+    bool endRequested() const override { return endRequested_; }
     QSizeF screenSizeTwips() const override;
     QString executablePath() const override;
 
@@ -26,4 +29,6 @@ public:
 
 private:
     std::unique_ptr<HelpViewer> helpViewer_;
+    bool endRequested_ = false;
+    QTimer endingTimer_;
 };

@@ -7,6 +7,7 @@
 #include "NoticeDialogOwner.h"
 #include "Noticeform.h"
 #include "ProgramMenus.h"
+#include "worksheet/PlatformServices.h"
 #include "worksheet/Valkubeform.h"
 #include "worksheet/controls/GridControl.h"
 #include "WorksheetConversionTarget.h"
@@ -49,6 +50,9 @@ void ValmoraProgram::start() {
 }
 
 void ValmoraProgram::showConversions() {
+    // The end may have been asked for earlier in the same batch of input.
+    if (services_.endRequested())
+        return;
     WorksheetConversionTarget target(*worksheet_, valuation_);
     Conversionform dialog(target, records_.conversionKind, locale_, frame_.get());
     dialog.exec();

@@ -29,6 +29,8 @@ public:
     virtual void openHelp(const QString& helpFile) = 0;
     // Ends the program at once; nothing is saved.
     virtual void endProgram() = 0;
+    // Whether the end has been asked for; nothing new opens after it.
+    virtual bool endRequested() const = 0;
     virtual QSizeF screenSizeTwips() const = 0;
     virtual QString executablePath() const = 0;
 };

@@ -57,7 +57,7 @@ int runScript(const DriverOptions& options, std::vector<ScenarioCommand> script)
         settling);
     runner = &scriptRunner;
     program.start();
-    if (services.ended())
+    if (services.endRequested())
         return 0;
     scriptRunner.start();
     const int status = QApplication::exec();

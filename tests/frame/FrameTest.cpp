@@ -92,9 +92,9 @@ TEST_F(FrameTest, MenuBarHasEveryEntry) {
 
 // Closing the frame closes the worksheet, and that ends the program.
 TEST_F(FrameTest, ClosingTheFrameEndsTheProgram) {
-    EXPECT_FALSE(services.ended());
+    EXPECT_FALSE(services.endRequested());
     program->frame().close();
-    EXPECT_TRUE(services.ended());
+    EXPECT_TRUE(services.endRequested());
 }
 
 // A modal dialog closing hands the front back to the frame, which re-activates the worksheet;
@@ -133,7 +133,7 @@ TEST_F(FrameTest, ActivationOutlivedByItsWorksheet) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
     emit worksheet->activated();
-    EXPECT_TRUE(services.ended());
+    EXPECT_TRUE(services.endRequested());
     EXPECT_TRUE(worksheet.isNull());
 }
 

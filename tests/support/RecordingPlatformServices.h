@@ -19,6 +19,7 @@ public:
     void beep() override;
     void openHelp(const QString& helpFile) override;
     void endProgram() override;
+    bool endRequested() const override { return ended_; }
     QSizeF screenSizeTwips() const override { return screenSize_; }
     QString executablePath() const override { return executablePath_; }
 
@@ -31,7 +32,6 @@ public:
     std::vector<MessageRequest> takeMessages();
     int takeBeeps();
     QStringList takeHelpRequests();
-    bool ended() const { return ended_; }
 
 private:
     QSizeF screenSize_;
