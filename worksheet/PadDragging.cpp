@@ -16,7 +16,7 @@ PadDragging::PadDragging(PadControl& pad, EditorControl& editor, ParameterCursor
         [this](Qt::MouseButtons buttons, QPointF twips) { pointerMoved(buttons, twips); });
     QObject::connect(&pad_, &PadControl::arrowKeyPressed, &pad_,
                      [this](int across, int down) { arrowKeyPressed(across, down); });
-    describePoint(QPointF(pad_.verticalLineX(), pad_.horizontalLineY()));
+    describePoint(PadLattice::settingAt(pad_.verticalLineX(), pad_.horizontalLineY()));
 }
 
 void PadDragging::pointerMoved(Qt::MouseButtons buttons, QPointF twips) {
@@ -50,11 +50,10 @@ void PadDragging::stepTo(QPointF twips) {
     // The writes moved the current row but not the highlight, which still marks the row the
     // user chose.
     cursor_.restoreHighlightedRow();
-    describePoint(twips);
+    describePoint(setting);
 }
 
-void PadDragging::describePoint(const QPointF& twips) {
-    const PadLattice::Setting setting = PadLattice::settingAt(twips.x(), twips.y());
+void PadDragging::describePoint(const PadLattice::Setting& setting) {
     pad_.setPointDescription(
         QStringLiteral("Term %1 years, growth %2 %").arg(setting.term).arg(setting.growth));
 }

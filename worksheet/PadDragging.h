@@ -1,5 +1,7 @@
 #pragma once
 
+#include "worksheet/PadLattice.h"
+
 #include <QPointF>
 
 class EditorControl;
@@ -28,7 +30,7 @@ public:
 
 private:
     void stepTo(QPointF twips);
-    void describePoint(const QPointF& twips);
+    void describePoint(const PadLattice::Setting& setting);
 
     PadControl& pad_;
     EditorControl& editor_;

@@ -47,16 +47,6 @@ void DrawingStrip::paintEvent(QPaintEvent*) {
         drawFocusMark(painter, rect());
 }
 
-void DrawingStrip::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void DrawingStrip::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    update();
-}
-
 // One logical pixel wide, so that the drawing scales with the rest of the worksheet on a
 // high-DPI screen. The pen runs through the pixel centres: the line covers whole device
 // pixels at any whole device pixel ratio, ends included, as a one-pixel line does at 1.

@@ -93,16 +93,6 @@ void PadControl::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void PadControl::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void PadControl::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    update();
-}
-
 void PadControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
     emit mousePressed(event->button(), toPadTwips(event->position()));
