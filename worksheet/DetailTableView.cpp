@@ -1,5 +1,6 @@
 #include "DetailTableView.h"
 
+#include "DetailTableTexts.h"
 #include "engine/DetailTable.h"
 #include "worksheet/controls/GridControl.h"
 #include "ParameterCursor.h"
@@ -8,6 +9,8 @@
 #include "engine/ValuationFailure.h"
 
 #include "worksheet/controls/CaptionedLabel.h"
+
+#include <memory>
 
 namespace {
 constexpr int columnCount = 5;
@@ -27,24 +30,14 @@ void DetailTableView::fillDetailTable() {
     if (worksheet_.computeValuation() == ValuationOutcome::ValueShown) {
         try {
             // Built in full before anything is shown: a failure leaves the table hidden.
-            const DetailTable table =
-                buildDetailTable(valuation_, locale_);
+            DetailTable table = buildDetailTable(valuation_, locale_);
             commentBox_.setText(QString());
             prepareColumns();
-            GridControl& grid = detail_;
-            const int rowCount = static_cast<int>(table.rows.size());
-            grid.setRowCount(rowCount);
-            for (int row = 0; row < rowCount; ++row) {
-                const auto& cells = table.rows[static_cast<std::size_t>(row)];
-                for (int column = 0; column < columnCount; ++column)
-                    grid.setCellText(
-                        row, column,
-                        QString::fromStdString(cells[static_cast<std::size_t>(column)]));
-            }
-            grid.scrollToTop(); // a fresh table reads from its first year
-            grid.show();
-            const int valuationRow = rowCount - 1;
-            grid.setHighlight({valuationRow, 0, valuationRow, columnCount - 1});
+            const int valuationRow = table.valuationRow();
+            detail_.setTexts(std::make_unique<DetailTableTexts>(std::move(table)));
+            detail_.scrollToTop(); // a fresh table reads from its first year
+            detail_.show();
+            detail_.setHighlight({valuationRow, 0, valuationRow, columnCount - 1});
         } catch (const ValuationFailure&) {
             // The table stays hidden; the value box already shows the valuation.
         }
@@ -53,10 +46,9 @@ void DetailTableView::fillDetailTable() {
 }
 
 void DetailTableView::prepareColumns() {
-    GridControl& grid = detail_;
     for (int column = 0; column < columnCount; ++column) {
-        grid.setColumnWidthTwips(column, columnWidths[column]);
-        grid.setColumnAlignment(column, Qt::AlignRight | Qt::AlignVCenter,
+        detail_.setColumnWidthTwips(column, columnWidths[column]);
+        detail_.setColumnAlignment(column, Qt::AlignRight | Qt::AlignVCenter,
                                 Qt::AlignRight | Qt::AlignVCenter);
     }
 }

@@ -6,11 +6,9 @@
 
 EditorRowName::EditorRowName(GridControl& grid, EditorControl& editor)
     : QObject(&editor), grid_(grid), editor_(editor) {
-    // Program moves of the current cell raise no notification of the grid's own, but Qt's
-    // current index follows them.
-    connect(&grid_, &QTableWidget::currentCellChanged, this, &EditorRowName::scheduleUpdate);
-    // A title written into the current row.
-    connect(&grid_, &QTableWidget::itemChanged, this, &EditorRowName::scheduleUpdate);
+    // Every move of the current cell, the program's included, and a title written.
+    connect(&grid_, &GridControl::currentCellChanged, this, &EditorRowName::scheduleUpdate);
+    connect(&grid_, &GridControl::cellChanged, this, &EditorRowName::scheduleUpdate);
     update();
 }
 

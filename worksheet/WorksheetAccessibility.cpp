@@ -6,7 +6,6 @@
 #include "worksheet/controls/DrawingStrip.h"
 #include "worksheet/controls/EditorControl.h"
 #include "EditorRowName.h"
-#include "worksheet/controls/GridCellTitles.h"
 #include "worksheet/controls/GridControl.h"
 #include "worksheet/controls/HoverLabel.h"
 #include "worksheet/controls/HoverSurface.h"
@@ -40,7 +39,6 @@ void describeInputs(const WorksheetControls& controls) {
     describe(controls.Thegrid, QStringLiteral("Parameters"),
              QStringLiteral("The five parameters of the valuation; the highlighted value takes "
                             "what is typed"));
-    new GridCellTitles(controls.Thegrid);
     controls.Entry.setAccessibleDescription(
         QStringLiteral("Typing goes into the highlighted parameter; Enter and the arrow keys "
                        "move to the next or the previous one"));
@@ -57,7 +55,6 @@ void describeOutputs(const WorksheetControls& controls) {
     controls.commentbox.setCaption(QStringLiteral("Detail comment"));
     describe(controls.Detailgrid, QStringLiteral("Year-by-year detail"),
              QStringLiteral("Earnings, dividends and present values for each year of the term"));
-    new GridCellTitles(controls.Detailgrid);
     describe(controls.Picture2, QStringLiteral("Growth scale"),
              QStringLiteral("Growth rate in percent beside the pad, 40 at the top to 0 at the "
                             "bottom"));

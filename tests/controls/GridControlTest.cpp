@@ -1,3 +1,4 @@
+#include "tests/support/GridCellPoint.h"
 #include "worksheet/controls/GridControl.h"
 
 #include <QImage>
@@ -21,11 +22,9 @@ protected:
         grid.show();
     }
 
-    QPoint centreOf(GridControl& g, int row, int column) {
-        return g.visualRect(g.model()->index(row, column)).center();
-    }
     void click(int row, int column, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(grid.viewport(), button, {}, centreOf(grid, row, column));
+        const GridCellPoint target = gridCellPoint(grid, row, column);
+        QTest::mouseClick(target.widget, button, {}, target.point.toPoint());
     }
 
     GridControl grid;
@@ -132,12 +131,12 @@ TEST(GridControlKeys, HomeEndAndScrollingOnALongTable) {
     QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(grid.row(), 99);
     EXPECT_EQ(moved.count(), 3);
-    EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(99, 4))));
+    EXPECT_TRUE(grid.viewport()->geometry().contains(grid.cellRect(99, 4)));
 }
 
 TEST_F(GridControlTest, SixRowsFitWithoutScrollBar) {
     EXPECT_FALSE(grid.verticalScrollBar()->isVisible());
-    EXPECT_LE(grid.rowViewportPosition(5) + grid.rowHeight(5), grid.viewport()->height());
+    EXPECT_LE(grid.cellRect(5, 1).bottom(), grid.viewport()->geometry().bottom());
 }
 
 TEST_F(GridControlTest, ShrinkingKeepsCurrentCellAndHighlightInside) {
@@ -156,7 +155,7 @@ TEST_F(GridControlTest, PaintsFixedHighlightedAndPlainCells) {
     grid.setHighlight({3, 1, 3, 1});
     const QImage image = grid.grab().toImage();
     const auto colourAt = [&](int row, int column) {
-        return image.pixelColor(grid.viewport()->mapTo(&grid, centreOf(grid, row, column)));
+        return image.pixelColor(grid.cellRect(row, column).center());
     };
     const QPalette& palette = grid.palette();
     EXPECT_EQ(colourAt(3, 1), palette.color(QPalette::Highlight));

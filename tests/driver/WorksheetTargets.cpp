@@ -1,5 +1,6 @@
 #include "WorksheetTargets.h"
 
+#include "tests/support/GridCellPoint.h"
 #include "worksheet/controls/DrawingStrip.h"
 #include "worksheet/controls/GridControl.h"
 #include "worksheet/controls/HoverLabel.h"
@@ -9,6 +10,8 @@
 #include "worksheet/controls/PadControl.h"
 #include "ScenarioFailure.h"
 #include "worksheet/Valkubeform.h"
+
+#include <QHeaderView>
 
 #include <QScrollBar>
 
@@ -70,13 +73,16 @@ WidgetPoint gridCell(const GridControl& grid, int row, int column) {
                            .arg(grid.columnCount()));
     if (grid.isHidden())
         failScenario(grid.objectName() + QStringLiteral(" is hidden"));
-    const QRect cell = grid.visualRect(grid.model()->index(row, column));
-    if (!grid.viewport()->rect().contains(cell.center()))
+    // The fixed row never scrolls; the fixed column scrolls with the cells.
+    const QRect shownIn = column < grid.fixedColumns() ? grid.verticalHeader()->geometry()
+                                                        : grid.viewport()->geometry();
+    if (row >= grid.fixedRows() && !shownIn.contains(grid.cellRect(row, column).center()))
         failScenario(QStringLiteral("cell (%1, %2) of %3 is out of view")
                          .arg(row)
                          .arg(column)
                          .arg(grid.objectName()));
-    return WidgetPoint{grid.viewport(), QRectF(cell).center()};
+    const GridCellPoint target = gridCellPoint(grid, row, column);
+    return WidgetPoint{target.widget, target.point};
 }
 
 WidgetPoint listEntry(ListControl& list, int position) {

@@ -2,6 +2,7 @@
 // parameter values by their titles, no picture stores, and an editor that says which
 // parameter it edits.
 
+#include "tests/support/GridCellPoint.h"
 #include "tests/support/WorksheetFixture.h"
 #include "tests/support/WorksheetSteps.h"
 
@@ -105,8 +106,8 @@ TEST_F(Accessibility, TheEditorIsNamedAfterTheRowItEdits) {
     EXPECT_EQ(editorName(), "Target Yield (%)");
 
     GridControl& grid = form().controls().Thegrid;
-    const QRect term = grid.visualRect(grid.model()->index(ParameterRow::Term, 1));
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, term.center());
+    const GridCellPoint term = gridCellPoint(grid, ParameterRow::Term, 1);
+    QTest::mouseClick(term.widget, Qt::LeftButton, {}, term.point.toPoint());
     EXPECT_EQ(editorName(), "Term (years)");
     form().controls().Thebutton(CommandButtons::Clear).click();
     EXPECT_EQ(editorName(), "Annual Earnings per Share");
@@ -120,7 +121,7 @@ TEST_F(Accessibility, ADragOnThePadAnnouncesNoPassingRow) {
     QTest::keyClick(&form().controls().Entry, Qt::Key_Return);
     ASSERT_EQ(editorName(), "Annual Dividends per Share");
     std::vector<std::string> namesWhileWriting;
-    QObject::connect(&form().controls().Thegrid, &QTableWidget::itemChanged, &form(), [&] {
+    QObject::connect(&form().controls().Thegrid, &GridControl::cellChanged, &form(), [&] {
         namesWhileWriting.push_back(form().controls().Entry.accessibleName().toStdString());
     });
     emit form().controls().Picture1.mouseMoved(Qt::LeftButton, QPointF(659, 2399));

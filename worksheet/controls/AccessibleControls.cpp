@@ -2,8 +2,6 @@
 
 #include "CaptionedLabel.h"
 #include "DrawingStrip.h"
-#include "GridAccessible.h"
-#include "GridControl.h"
 #include "HoverSurface.h"
 #include "PadControl.h"
 #include "PictureButton.h"
@@ -97,8 +95,6 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (className == QLatin1String("CaptionedLabel"))
         return new CaptionedLabelAccessible(static_cast<CaptionedLabel*>(object));
-    if (className == QLatin1String("GridControl"))
-        return gridAccessible(static_cast<GridControl*>(object));
     if (className == QLatin1String("HoverSurface"))
         return new SurfaceAccessible(static_cast<HoverSurface*>(object));
     return nullptr;

@@ -5,8 +5,6 @@
 //   PictureButton   a button, with a press action that runs its press and release
 //   PadControl      a graphic whose value is the point the cross-hair shows
 //   DrawingStrip    a graphic
-//   GridControl     a table of its movable cells, headed by its fixed row and column
-//                   (GridAccessible.h)
 //   CaptionedLabel  static text named by its caption and its reading
 //   HoverSurface    a pane whose children leave out picture buttons that are not shown: those
 //                   only keep pictures for the others and are no controls of their own

@@ -6,8 +6,44 @@
 #include <QStyleOptionFocusRect>
 
 namespace {
+
 // Space between the cell's edge and its text.
 constexpr double textMarginTwips = 30.0;
+
+void paintCell(QPainter* painter, const GridControl& grid, const QRect& rect, int row, int column,
+               const QString& text) {
+    const QPalette& palette = grid.palette();
+    QPalette::ColorRole background = QPalette::Base;
+    QPalette::ColorRole foreground = QPalette::Text;
+    if (grid.isFixedCell(row, column)) {
+        background = QPalette::Button;
+        foreground = QPalette::ButtonText;
+    } else if (grid.isHighlighted(row, column)) {
+        background = QPalette::Highlight;
+        foreground = QPalette::HighlightedText;
+    }
+
+    painter->save();
+    painter->setClipRect(rect);
+    painter->fillRect(rect, palette.brush(background));
+
+    const int margin = grid.twipsScale().toPixels(textMarginTwips);
+    painter->setFont(grid.font());
+    painter->setPen(palette.color(foreground));
+    painter->drawText(
+        rect.adjusted(margin, 0, -margin, 0),
+        static_cast<int>(grid.cellAlignment(row, column).toInt() | Qt::TextSingleLine), text);
+
+    if (grid.hasFocus() && row == grid.row() && column == grid.column()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(grid.viewport());
+        focus.rect = rect.adjusted(1, 1, -1, -1);
+        focus.backgroundColor = palette.color(background);
+        grid.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, grid.viewport());
+    }
+    painter->restore();
+}
+
 } // namespace
 
 GridCellDelegate::GridCellDelegate(const GridControl& grid, QObject* parent)
@@ -15,38 +51,19 @@ GridCellDelegate::GridCellDelegate(const GridControl& grid, QObject* parent)
 
 void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
-    const int row = index.row();
-    const int column = index.column();
-    const QPalette& palette = option.palette;
+    paintCell(painter, grid_, option.rect, index.row() + grid_.fixedRows(),
+              index.column() + grid_.fixedColumns(), index.data(Qt::DisplayRole).toString());
+}
 
-    QPalette::ColorRole background = QPalette::Base;
-    QPalette::ColorRole foreground = QPalette::Text;
-    if (grid_.isFixedCell(row, column)) {
-        background = QPalette::Button;
-        foreground = QPalette::ButtonText;
-    } else if (grid_.isHighlighted(row, column)) {
-        background = QPalette::Highlight;
-        foreground = QPalette::HighlightedText;
-    }
-
+void GridCellDelegate::paintFixedCell(QPainter* painter, const GridControl& grid, QRect section,
+                                      int row, int column) {
+    // The table leaves its grid line out of the cell's rectangle: the last column and row of
+    // pixels.
+    const QRect cell = section.adjusted(0, 0, -1, -1);
+    paintCell(painter, grid, cell, row, column, grid.cellText(row, column));
     painter->save();
-    painter->setClipRect(option.rect);
-    painter->fillRect(option.rect, palette.brush(background));
-
-    const int margin = grid_.twipsScale().toPixels(textMarginTwips);
-    painter->setFont(option.font);
-    painter->setPen(palette.color(foreground));
-    painter->drawText(
-        option.rect.adjusted(margin, 0, -margin, 0),
-        static_cast<int>(grid_.cellAlignment(row, column).toInt() | Qt::TextSingleLine),
-        index.data(Qt::DisplayRole).toString());
-
-    if (grid_.hasFocus() && row == grid_.row() && column == grid_.column()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(grid_.viewport());
-        focus.rect = option.rect.adjusted(1, 1, -1, -1);
-        focus.backgroundColor = palette.color(background);
-        grid_.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, grid_.viewport());
-    }
+    painter->setPen(grid.gridLineColour());
+    painter->drawLine(section.topRight(), section.bottomRight());
+    painter->drawLine(section.bottomLeft(), section.bottomRight());
     painter->restore();
 }

@@ -1,14 +1,16 @@
 #include "GridControl.h"
 
 #include "GridCellDelegate.h"
+#include "GridHeader.h"
+#include "GridModel.h"
+#include "GridTexts.h"
 
-#include <QHeaderView>
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
-#include <cmath>
-#include <utility>
 
 namespace {
 
@@ -21,18 +23,29 @@ Qt::Alignment withVerticalDefault(Qt::Alignment alignment) {
     return alignment;
 }
 
+QRect inside(const QWidget& widget, const QWidget& ancestor, const QRect& rect) {
+    return rect.translated(widget.mapTo(&ancestor, QPoint(0, 0)));
+}
+
 } // namespace
 
 GridControl::GridControl(int rows, int columns, int fixedRows, int fixedColumns,
                          const TwipsScale& scale, QWidget* parent)
-    : QTableWidget(parent), TwipsGeometry(*this, scale), fixedRows_(std::max(fixedRows, 0)),
-      fixedColumns_(std::max(fixedColumns, 0)) {
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
-        header->setMinimumSectionSize(0);
-        header->setSectionResizeMode(QHeaderView::Fixed);
-    }
+    : QTableView(parent), TwipsGeometry(*this, scale) {
+    const bool fixedRow = fixedRows > 0;
+    const bool fixedColumn = fixedColumns > 0;
+    model_ = new GridModel(std::make_unique<StoredGridTexts>(std::max(rows, fixedRow ? 2 : 1),
+                                                             std::max(columns, fixedColumn ? 2 : 1)),
+                           fixedRow, fixedColumn, this);
+    columnHeadings_ = new GridHeader(Qt::Horizontal, *this);
+    rowTitles_ = new GridHeader(Qt::Vertical, *this);
+    setHorizontalHeader(columnHeadings_);
+    setVerticalHeader(rowTitles_);
+    setModel(model_);
+    columnHeadings_->setVisible(fixedRow);
+    rowTitles_->setVisible(fixedColumn);
+    connect(model_, &QAbstractItemModel::modelReset, this, &GridControl::afterReset);
+
     setCornerButtonEnabled(false);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -50,33 +63,59 @@ GridControl::GridControl(int rows, int columns, int fixedRows, int fixedColumns,
     setLineWidth(1);
     setItemDelegate(new GridCellDelegate(*this, this));
 
-    QTableWidget::setRowCount(std::max(rows, fixedRows_ + 1));
-    QTableWidget::setColumnCount(std::max(columns, fixedColumns_ + 1));
-    verticalHeader()->setDefaultSectionSize(scale.toPixels(defaultRowHeightTwips));
-    columnWidthsTwips_.assign(columnCount(), defaultColumnWidthTwips);
-    headerAlignments_.assign(columnCount(), defaultAlignment);
-    dataAlignments_.assign(columnCount(), defaultAlignment);
-    applyColumnWidths();
-    fillEmptyCells();
+    // The pointer over the headers and the cells has one handling, the grid's.
+    viewport()->installEventFilter(this);
+    columnHeadings_->viewport()->installEventFilter(this);
+    rowTitles_->viewport()->installEventFilter(this);
+    if (fixedRow && fixedColumn) {
+        corner_ = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+        if (corner_ != nullptr)
+            corner_->installEventFilter(this);
+    }
 
-    row_ = fixedRows_;
-    column_ = fixedColumns_;
+    const int rowHeight = scale.toPixels(defaultRowHeightTwips);
+    rowTitles_->setDefaultSectionSize(rowHeight);
+    columnHeadings_->setBreadth(rowHeight);
+    columnWidthsTwips_.assign(static_cast<std::size_t>(columnCount()), defaultColumnWidthTwips);
+    headerAlignments_.assign(static_cast<std::size_t>(columnCount()), defaultAlignment);
+    dataAlignments_.assign(static_cast<std::size_t>(columnCount()), defaultAlignment);
+    applyColumnWidths();
+
+    // Shown with its window unless hidden on purpose.
+    model_->setExposed(true);
+    row_ = this->fixedRows();
+    column_ = this->fixedColumns();
     highlight_ = {row_, column_, row_, column_};
-    syncViewCurrent();
+}
+
+GridControl::~GridControl() = default;
+
+int GridControl::fixedRows() const {
+    return model_->fixedRows();
+}
+
+int GridControl::fixedColumns() const {
+    return model_->fixedColumns();
+}
+
+int GridControl::rowCount() const {
+    return model_->texts().rowCount();
+}
+
+int GridControl::columnCount() const {
+    return model_->texts().columnCount();
 }
 
 void GridControl::setRow(int row) {
     if (row < 0 || row >= rowCount() || row == row_)
         return;
-    row_ = row;
-    syncViewCurrent();
+    moveCurrent(row, column_);
 }
 
 void GridControl::setColumn(int column) {
     if (column < 0 || column >= columnCount() || column == column_)
         return;
-    column_ = column;
-    syncViewCurrent();
+    moveCurrent(row_, column);
 }
 
 QString GridControl::text() const {
@@ -88,23 +127,42 @@ void GridControl::setText(const QString& text) {
 }
 
 QString GridControl::cellText(int row, int column) const {
-    const QTableWidgetItem* cell = item(row, column);
-    return cell != nullptr ? cell->text() : QString();
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return QString();
+    return model_->texts().text(row, column);
 }
 
 void GridControl::setCellText(int row, int column, const QString& text) {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return;
-    if (QTableWidgetItem* cell = item(row, column))
-        cell->setText(text);
+    if (model_->texts().text(row, column) == text)
+        return;
+    model_->setText(row, column, text);
+    if (isFixedCell(row, column)) {
+        // Qt's headers repaint on their own only for what the model reports.
+        columnHeadings_->viewport()->update();
+        rowTitles_->viewport()->update();
+        if (corner_ != nullptr)
+            corner_->update();
+    }
+    emit cellChanged(row, column);
 }
 
 void GridControl::setRowCount(int rows) {
-    QTableWidget::setRowCount(std::max(rows, fixedRows_ + 1));
-    fillEmptyCells();
-    row_ = std::min(row_, rowCount() - 1);
-    highlight_ = clampedToGrid(highlight_);
-    syncViewCurrent();
+    model_->setRowCount(std::max(rows, fixedRows() + 1));
+}
+
+void GridControl::setTexts(std::unique_ptr<GridTexts> texts) {
+    if (texts->rowCount() < fixedRows() + 1)
+        texts->setRowCount(fixedRows() + 1);
+    const auto columns = static_cast<std::size_t>(texts->columnCount());
+    model_->replaceTexts(std::move(texts));
+    if (columns != columnWidthsTwips_.size()) {
+        columnWidthsTwips_.resize(columns, defaultColumnWidthTwips);
+        headerAlignments_.resize(columns, defaultAlignment);
+        dataAlignments_.resize(columns, defaultAlignment);
+        applyColumnWidths();
+    }
 }
 
 void GridControl::setColumnWidthTwips(int column, double twips) {
@@ -114,28 +172,35 @@ void GridControl::setColumnWidthTwips(int column, double twips) {
     applyColumnWidths();
 }
 
+int GridControl::columnWidth(int column) const {
+    if (column < fixedColumns())
+        return rowTitles_->sizeHint().width();
+    return QTableView::columnWidth(column - fixedColumns());
+}
+
 void GridControl::setColumnAlignment(int column, Qt::Alignment header, Qt::Alignment data) {
     if (column < 0 || column >= columnCount())
         return;
     headerAlignments_[static_cast<std::size_t>(column)] = withVerticalDefault(header);
     dataAlignments_[static_cast<std::size_t>(column)] = withVerticalDefault(data);
-    viewport()->update();
+    updateCells();
 }
 
 Qt::Alignment GridControl::cellAlignment(int row, int column) const {
     if (column < 0 || column >= columnCount())
         return defaultAlignment;
-    const auto& alignments = row < fixedRows_ ? headerAlignments_ : dataAlignments_;
+    const auto& alignments = row < fixedRows() ? headerAlignments_ : dataAlignments_;
     return alignments[static_cast<std::size_t>(column)];
 }
 
 void GridControl::setHighlight(Range range) {
     highlight_ = clampedToGrid(range);
-    viewport()->update();
+    syncSelection();
+    updateCells();
 }
 
 bool GridControl::isFixedCell(int row, int column) const {
-    return row < fixedRows_ || column < fixedColumns_;
+    return row < fixedRows() || column < fixedColumns();
 }
 
 bool GridControl::isHighlighted(int row, int column) const {
@@ -146,35 +211,104 @@ bool GridControl::isHighlighted(int row, int column) const {
     return row >= top && row <= bottom && column >= left && column <= right;
 }
 
-void GridControl::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    if (event->button() != Qt::LeftButton)
+QRect GridControl::cellRect(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return {};
+    const int fixedRow = fixedRows();
+    const int fixedColumn = fixedColumns();
+    if (row < fixedRow && column < fixedColumn)
+        return corner_ != nullptr ? corner_->geometry() : QRect();
+    if (row < fixedRow) {
+        const int section = column - fixedColumn;
+        const QWidget& area = *columnHeadings_->viewport();
+        return inside(area, *this,
+                      {columnHeadings_->sectionViewportPosition(section), 0,
+                       columnHeadings_->sectionSize(section), area.height()});
+    }
+    const QModelIndex index = model_->index(row - fixedRow, std::max(column - fixedColumn, 0));
+    if (!index.isValid())
+        return {};
+    if (column < fixedColumn) {
+        const QWidget& area = *rowTitles_->viewport();
+        return inside(area, *this,
+                      {0, rowTitles_->sectionViewportPosition(index.row()), area.width(),
+                       rowTitles_->sectionSize(index.row())});
+    }
+    return inside(*viewport(), *this, visualRect(index));
+}
+
+int GridControl::topRow() const {
+    int row = rowAt(0);
+    if (row < 0)
+        return fixedRows();
+    if (rowViewportPosition(row) < 0)
+        ++row;
+    return row + fixedRows();
+}
+
+// The colour the table view draws its own grid lines in.
+QColor GridControl::gridLineColour() const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    return QColor::fromRgba(
+        static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+}
+
+bool GridControl::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        pointerOn(cellUnder(watched, mouse->position().toPoint()), *mouse);
+        mouse->accept();
+        return true;
+    }
+    case QEvent::Paint:
+        if (watched == corner_) {
+            paintCorner(*corner_);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+GridControl::Cell GridControl::cellUnder(const QObject* surface, QPoint point) const {
+    if (surface == corner_)
+        return {0, 0};
+    if (surface == columnHeadings_->viewport()) {
+        const int section = columnHeadings_->logicalIndexAt(point.x());
+        return section < 0 ? Cell{} : Cell{0, section + fixedColumns()};
+    }
+    if (surface == rowTitles_->viewport()) {
+        const int section = rowTitles_->logicalIndexAt(point.y());
+        return section < 0 ? Cell{} : Cell{section + fixedRows(), 0};
+    }
+    const QModelIndex index = indexAt(point);
+    if (!index.isValid())
+        return {};
+    return {index.row() + fixedRows(), index.column() + fixedColumns()};
+}
+
+// No drag selection and nothing on the release: the highlight changes only by a left press
+// (a double click is one more press) or by the program. A fixed row is never made current by
+// the user; a fixed column is (the worksheet moves the current cell back itself).
+void GridControl::pointerOn(Cell cell, const QMouseEvent& event) {
+    const bool press = event.type() == QEvent::MouseButtonPress ||
+                       event.type() == QEvent::MouseButtonDblClick;
+    if (!press || event.button() != Qt::LeftButton || cell.row < fixedRows())
         return;
-    const QModelIndex index = indexAt(event->position().toPoint());
-    // A fixed row is never made current by the user; a fixed column is (the worksheet moves
-    // the current cell back itself).
-    if (!index.isValid() || index.row() < fixedRows_)
-        return;
-    moveByUser(index.row(), index.column());
-}
-
-void GridControl::mouseMoveEvent(QMouseEvent* event) {
-    // No drag selection: the highlight changes only by a click or by the program.
-    event->accept();
-}
-
-void GridControl::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-}
-
-void GridControl::mouseDoubleClickEvent(QMouseEvent* event) {
-    mousePressEvent(event);
+    moveByUser(cell.row, cell.column);
 }
 
 void GridControl::keyPressEvent(QKeyEvent* event) {
     // The keyboard keeps to the movable cells.
-    const int firstRow = fixedRows_;
-    const int firstColumn = std::min(fixedColumns_, columnCount() - 1);
+    const int firstRow = fixedRows();
+    const int firstColumn = std::min(fixedColumns(), columnCount() - 1);
     const int lastRow = rowCount() - 1;
     const int lastColumn = columnCount() - 1;
     const bool control = event->modifiers().testFlag(Qt::ControlModifier);
@@ -221,37 +355,89 @@ void GridControl::keyPressEvent(QKeyEvent* event) {
     moveByUser(row, column);
 }
 
+void GridControl::focusInEvent(QFocusEvent* event) {
+    syncViewCurrent();
+    QTableView::focusInEvent(event);
+    syncViewCurrent();
+    updateCells();
+}
+
+void GridControl::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    syncViewCurrent();
+    updateCells();
+}
+
+// Before the widget is shown, so that its first layout has the rows; once hidden, no cells.
+void GridControl::setVisible(bool visible) {
+    if (visible)
+        model_->setExposed(true);
+    QTableView::setVisible(visible);
+    if (!visible)
+        model_->setExposed(false);
+}
+
 void GridControl::moveByUser(int row, int column) {
     highlight_ = {row, column, row, column};
-    viewport()->update();
+    syncSelection();
+    updateCells();
     if (row == row_ && column == column_)
         return;
-    row_ = row;
-    column_ = column;
-    syncViewCurrent();
-    scrollTo(model()->index(row_, column_));
+    moveCurrent(row, column);
+    scrollTo(model_->index(row_ - fixedRows(), std::max(column_ - fixedColumns(), 0)));
     emit userMovedCurrentCell();
 }
 
-// Qt's current index follows ours, so that focus handling and accessibility see the same
-// cell; with NoSelection and autoScroll off it selects and scrolls nothing.
-void GridControl::syncViewCurrent() {
-    const QModelIndex index = model()->index(row_, column_);
-    if (selectionModel() != nullptr && selectionModel()->currentIndex() != index)
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    viewport()->update();
+void GridControl::moveCurrent(int row, int column) {
+    const int previousRow = row_;
+    const int previousColumn = column_;
+    row_ = row;
+    column_ = column;
+    syncViewCurrent();
+    updateCells();
+    emit currentCellChanged(row_, column_, previousRow, previousColumn);
 }
 
-void GridControl::fillEmptyCells() {
-    for (int r = 0; r < rowCount(); ++r) {
-        for (int c = 0; c < columnCount(); ++c) {
-            if (item(r, c) == nullptr) {
-                auto* cell = new QTableWidgetItem(QString());
-                cell->setFlags(Qt::ItemIsEnabled);
-                setItem(r, c, cell);
-            }
-        }
-    }
+// Qt's current index is the current cell while the grid has the keyboard, and no cell
+// otherwise: assistive technology takes the current index for the focused cell. With
+// NoSelection and autoScroll off it selects and scrolls nothing.
+void GridControl::syncViewCurrent() {
+    if (selectionModel() == nullptr)
+        return;
+    QModelIndex index;
+    if (hasFocus() && !isFixedCell(row_, column_))
+        index = model_->index(row_ - fixedRows(), column_ - fixedColumns());
+    if (selectionModel()->currentIndex() != index)
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+// The highlight's movable cells are the view's selection.
+void GridControl::syncSelection() {
+    if (selectionModel() == nullptr)
+        return;
+    const auto [top, bottom] = std::minmax(highlight_.startRow, highlight_.endRow);
+    const auto [left, right] = std::minmax(highlight_.startColumn, highlight_.endColumn);
+    const QModelIndex first =
+        model_->index(std::max(top, fixedRows()) - fixedRows(),
+                      std::max(left, fixedColumns()) - fixedColumns());
+    const QModelIndex last = model_->index(bottom - fixedRows(), right - fixedColumns());
+    QItemSelection selection;
+    if (first.isValid() && last.isValid() && first.row() <= last.row() &&
+        first.column() <= last.column())
+        selection.select(first, last);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+// New texts, a new row count, or the grid shown or hidden: the current cell and the
+// highlight keep inside the grid and are Qt's current index and selection again.
+void GridControl::afterReset() {
+    highlight_ = clampedToGrid(highlight_);
+    const int row = std::min(row_, rowCount() - 1);
+    if (row != row_)
+        moveCurrent(row, column_);
+    syncViewCurrent();
+    syncSelection();
+    updateCells();
 }
 
 // Rounds the running edges, so that the columns together are as wide in pixels as their
@@ -261,8 +447,26 @@ void GridControl::applyColumnWidths() {
     for (int c = 0; c < columnCount(); ++c) {
         const int left = twipsScale().toPixels(edge);
         edge += columnWidthsTwips_[static_cast<std::size_t>(c)];
-        setColumnWidth(c, twipsScale().toPixels(edge) - left);
+        const int width = twipsScale().toPixels(edge) - left;
+        if (c < fixedColumns())
+            rowTitles_->setBreadth(width);
+        else
+            QTableView::setColumnWidth(c - fixedColumns(), width);
     }
+    updateGeometries();
+}
+
+void GridControl::paintCorner(QWidget& corner) const {
+    QPainter painter(&corner);
+    GridCellDelegate::paintFixedCell(&painter, *this, corner.rect(), 0, 0);
+}
+
+void GridControl::updateCells() {
+    viewport()->update();
+    columnHeadings_->viewport()->update();
+    rowTitles_->viewport()->update();
+    if (corner_ != nullptr)
+        corner_->update();
 }
 
 GridControl::Range GridControl::clampedToGrid(Range range) const {
@@ -273,6 +477,6 @@ GridControl::Range GridControl::clampedToGrid(Range range) const {
 }
 
 int GridControl::visibleRowCount() const {
-    const int rowHeight = std::max(verticalHeader()->defaultSectionSize(), 1);
+    const int rowHeight = std::max(rowTitles_->defaultSectionSize(), 1);
     return std::max(viewport()->height() / rowHeight, 1);
 }

@@ -2,22 +2,29 @@
 
 #include "TwipsGeometry.h"
 
-#include <QTableWidget>
+#include <QTableView>
 
+#include <memory>
 #include <vector>
 
-// A grid in the old platform's manner, on top of QTableWidget:
-// - fixed rows at the top and fixed columns at the left are ordinary cells painted grey
-//   (Qt's own headers stay hidden);
+class GridHeader;
+class GridModel;
+class GridTexts;
+
+// A grid in the old platform's manner, on Qt's model/view:
+// - rows and columns are numbered as the grid shows them, its fixed row and fixed column
+//   counted (row 0, column 0); at most one of each, and they are Qt's headers: the fixed row
+//   stays on top when the rows scroll;
 // - the current cell (row(), column()) and the highlighted range are kept apart: moving the
-//   current cell in the program leaves the highlight where it is;
+//   current cell in the program leaves the highlight where it is; the highlight is the
+//   view's selection, which assistive technology reads, and the current cell is Qt's current
+//   index only while the grid has the keyboard, so that no cell claims the focus otherwise;
 // - userMovedCurrentCell() is raised only when the user moves the current cell with the mouse
 //   or the keyboard, never for setRow()/setColumn() or any other call of the program;
-// - the user never types into a cell, and Qt's selection model plays no part (the highlight
-//   is painted by GridCellDelegate).
-// The grid keeps at least one row below its fixed rows and one column right of its fixed
-// columns.
-class GridControl : public QTableWidget, public TwipsGeometry {
+// - the user never types into a cell.
+// The grid keeps at least one row below its fixed row and one column right of its fixed
+// column. Its texts come from a GridTexts: its own store, or one the owner hands over whole.
+class GridControl : public QTableView, public TwipsGeometry {
     Q_OBJECT
 
 public:
@@ -36,9 +43,16 @@ public:
 
     GridControl(int rows, int columns, int fixedRows, int fixedColumns, const TwipsScale& scale,
                 QWidget* parent = nullptr);
+    ~GridControl() override;
 
-    int fixedRows() const { return fixedRows_; }
-    int fixedColumns() const { return fixedColumns_; }
+    // A hidden grid keeps its texts but offers no cells to Qt's views and to assistive
+    // technology.
+    void setVisible(bool visible) override;
+
+    int fixedRows() const;
+    int fixedColumns() const;
+    int rowCount() const;
+    int columnCount() const;
 
     // The current cell. Setting it is a program change: no notification, highlight unchanged,
     // no scrolling. A row or column outside the grid is ignored.
@@ -55,13 +69,16 @@ public:
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);
 
-    // Hides QTableWidget's (non-virtual) function of the same name, so that new cells hold
-    // empty texts and the current cell and the highlight stay inside the grid.
+    // New cells hold empty texts; the current cell and the highlight stay inside the grid.
     void setRowCount(int rows);
+    // Every text at once, the row count with them; the columns stay.
+    void setTexts(std::unique_ptr<GridTexts> texts);
 
     void setColumnWidthTwips(int column, double twips);
+    // In pixels, by the grid's column numbers (QTableView's own counts only the model's).
+    int columnWidth(int column) const;
 
-    // Alignment of a column's fixed rows (header) and of its other rows (data).
+    // Alignment of a column's fixed row (header) and of its other rows (data).
     void setColumnAlignment(int column, Qt::Alignment header, Qt::Alignment data);
     Qt::Alignment cellAlignment(int row, int column) const;
 
@@ -73,27 +90,51 @@ public:
     // Fixed cells are never painted highlighted, even inside the range.
     bool isHighlighted(int row, int column) const;
 
+    // Where cell (row, column) is shown, in the grid's own coordinates; empty while its row
+    // is not laid out (a hidden grid).
+    QRect cellRect(int row, int column) const;
+    // The first row below the fixed row that is wholly in view.
+    int topRow() const;
+    QColor gridLineColour() const;
+
 signals:
     // The user made another cell current; the highlight is already the new cell.
     void userMovedCurrentCell();
+    // Any move of the current cell, the program's included.
+    void currentCellChanged(int currentRow, int currentColumn, int previousRow,
+                            int previousColumn);
+    // A text written into a cell changed it.
+    void cellChanged(int row, int column);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    struct Cell {
+        int row = -1;
+        int column = -1;
+    };
+
+    Cell cellUnder(const QObject* surface, QPoint point) const;
+    void pointerOn(Cell cell, const QMouseEvent& event);
     void moveByUser(int row, int column);
+    void moveCurrent(int row, int column);
     void syncViewCurrent();
-    void fillEmptyCells();
+    void syncSelection();
+    void afterReset();
     void applyColumnWidths();
+    void paintCorner(QWidget& corner) const;
+    void updateCells();
     Range clampedToGrid(Range range) const;
     int visibleRowCount() const;
 
-    int fixedRows_;
-    int fixedColumns_;
+    GridModel* model_;
+    GridHeader* columnHeadings_;
+    GridHeader* rowTitles_;
+    QWidget* corner_ = nullptr;
     int row_ = 0;
     int column_ = 0;
     Range highlight_;
