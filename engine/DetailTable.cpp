@@ -54,12 +54,17 @@ DetailTable buildDetailTable(const ValuationState& state, const NumberLocale& lo
     last[PresentValue] =
         formatStandard(readBack(last[PresentValue], locale) + discountedEndValue, locale);
 
+    // The total adds the texts as shown, exactly, and is written from that sum.
     Currency total;
-    for (int i = 1; i <= years; ++i)
-        total += Currency::fromDouble(readBack(table.rows[i][PresentValue], locale));
+    for (int i = 1; i <= years; ++i) {
+        const auto shown = readLocaleCurrency(table.rows[i][PresentValue], locale);
+        if (!shown)
+            throw ValuationFailure("cell text is not a number");
+        total += *shown;
+    }
 
     auto& valuation = table.rows[years + 1];
     valuation[EndValue] = "Valuation";
-    valuation[PresentValue] = formatStandard(total.toDouble(), locale);
+    valuation[PresentValue] = formatStandard(total, locale);
     return table;
 }

@@ -84,10 +84,9 @@ private:
     DecimalText& out_;
 };
 
-} // namespace
-
-std::optional<double> readLocaleNumber(std::string_view text, const NumberLocale& locale) {
-    DecimalText number;
+// The number's significant characters as a compacted decimal run, or false when the text
+// is not a number of the locale's.
+bool compactLocaleNumber(std::string_view text, const NumberLocale& locale, DecimalText& number) {
     Reader reader(trimBlanks(text), number);
     reader.takeSign();
     int digits = reader.copyDigits(locale.groupSeparator);
@@ -96,15 +95,29 @@ std::optional<double> readLocaleNumber(std::string_view text, const NumberLocale
         digits += reader.copyDigits();
     }
     if (digits == 0)
-        return std::nullopt;
+        return false;
     if (reader.takeLetterE()) {
         reader.takeSign();
         if (reader.copyDigits() == 0)
-            return std::nullopt;
+            return false;
     }
-    if (!reader.atEnd())
+    return reader.atEnd();
+}
+
+} // namespace
+
+std::optional<double> readLocaleNumber(std::string_view text, const NumberLocale& locale) {
+    DecimalText number;
+    if (!compactLocaleNumber(text, locale, number))
         return std::nullopt;
     return parseDecimal(number.view());
+}
+
+std::optional<Currency> readLocaleCurrency(std::string_view text, const NumberLocale& locale) {
+    DecimalText number;
+    if (!compactLocaleNumber(text, locale, number))
+        return std::nullopt;
+    return Currency::fromDecimal(number.view());
 }
 
 bool isLocaleNumber(std::string_view text, const NumberLocale& locale) {

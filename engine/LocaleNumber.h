@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Currency.h"
 #include "NumberLocale.h"
 
 #include <optional>
@@ -12,5 +13,9 @@
 // one digit in all, and optionally an exponent (E or e, optional sign, digits). Anything else, or a
 // magnitude beyond the double range, gives nullopt.
 std::optional<double> readLocaleNumber(std::string_view text, const NumberLocale& locale);
+
+// The same text read exactly into a money amount (rounded to ten-thousandths); a number
+// beyond the amount's range throws ValuationFailure.
+std::optional<Currency> readLocaleCurrency(std::string_view text, const NumberLocale& locale);
 
 bool isLocaleNumber(std::string_view text, const NumberLocale& locale);

@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string_view>
 
@@ -78,6 +79,25 @@ void appendStandard(std::string& out, double value, const NumberLocale& locale) 
 std::string formatStandard(double value, const NumberLocale& locale) {
     std::string text;
     appendStandard(text, value, locale);
+    return text;
+}
+
+std::string formatStandard(Currency amount, const NumberLocale& locale) {
+    // In cents, as an unsigned count: the smallest amount has no positive counterpart.
+    const bool negative = amount.tenThousandths < 0;
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(amount.tenThousandths)
+                 : static_cast<std::uint64_t>(amount.tenThousandths);
+    const std::uint64_t cents = (magnitude + 50) / 100;
+    std::array<char, 24> number;
+    char* end = std::to_chars(number.data(), number.data() + number.size(), cents / 100).ptr;
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + cents % 100 / 10);
+    *end++ = static_cast<char>('0' + cents % 10);
+    std::string digits = negative && cents != 0 ? "-" : "";
+    digits.append(number.data(), end);
+    std::string text;
+    appendLocalized(text, digits, true, locale);
     return text;
 }
 

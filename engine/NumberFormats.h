@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Currency.h"
 #include "NumberLocale.h"
 
 #include <string>
@@ -13,6 +14,8 @@
 // two decimals: 1,234.50; 0.75; -3.20.
 void appendStandard(std::string& out, double value, const NumberLocale& locale);
 std::string formatStandard(double value, const NumberLocale& locale);
+// The amount exactly, rounded to cents half away from zero.
+std::string formatStandard(Currency amount, const NumberLocale& locale);
 
 // "#,###": rounded to a whole number, grouped, no decimal separator: 1,235.
 void appendWholeGrouped(std::string& out, double value, const NumberLocale& locale);

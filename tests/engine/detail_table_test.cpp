@@ -66,6 +66,15 @@ TEST(DetailTable, GroupedDecimalCommaCellsReadBack) {
     EXPECT_EQ(table.rows[11][4], "20.372,00");
 }
 
+// Beyond a double's 15 digits: the total is the exact sum of the cells shown.
+TEST(DetailTable, HugeCellsAddUpToTheCent) {
+    const DetailTable table = buildDetailTable(stateOf(0, 1e14f, 0, 3, 10), kEnglish);
+    EXPECT_EQ(table.rows[1][4], "90,909,091,128,515.36");
+    EXPECT_EQ(table.rows[2][4], "82,644,628,186,695.70");
+    EXPECT_EQ(table.rows[3][4], "75,131,480,067,946.42");
+    EXPECT_EQ(table.rows[4][4], "248,685,199,383,157.48");
+}
+
 TEST(DetailTable, OneYearRowCarriesEverything) {
     const DetailTable table = buildDetailTable(stateOf(2, 1, 5, 1, 10), kEnglish);
     ASSERT_EQ(table.rows.size(), 3u);
