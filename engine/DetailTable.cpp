@@ -33,21 +33,19 @@ DetailTable buildDetailTable(const ValuationState& state, const NumberLocale& lo
     table.rows.resize(static_cast<std::size_t>(years) + 2);
     table.rows[0] = {"Year", "Earnings", "Dividends", "End Value", "Present value"};
 
+    // One growth factor a year serves its earnings and its dividend.
     for (int i = 1; i <= years; ++i) {
-        auto& row = table.rows[i];
+        auto& row = table.rows[static_cast<std::size_t>(i)];
+        const double growth = compoundFactor(g, i);
         row[Year] = formatWholeNumber(i);
-        row[Earnings] = formatStandard(state.earnings * compoundFactor(g, i), locale);
-    }
-
-    auto& last = table.rows[years];
-    last[EndValue] = formatStandard(readBack(last[Earnings], locale) / y, locale);
-
-    for (int i = 1; i <= years; ++i) {
-        auto& row = table.rows[i];
-        const double dividend = state.dividends * compoundFactor(g, i);
+        row[Earnings] = formatStandard(state.earnings * growth, locale);
+        const double dividend = state.dividends * growth;
         row[Dividends] = formatStandard(dividend, locale);
         row[PresentValue] = formatStandard(dividend / compoundFactor(y, i), locale);
     }
+
+    auto& last = table.rows[static_cast<std::size_t>(years)];
+    last[EndValue] = formatStandard(readBack(last[Earnings], locale) / y, locale);
 
     const double discountedEndValue =
         readBack(last[EndValue], locale) / compoundFactor(y, state.termYears);

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -30,11 +31,62 @@ bool isExactTie(double value, int decimals) {
     return toFixed(buffer, value, decimals + 1).back() == '5';
 }
 
+// The rounded digits in whole-number arithmetic, where it is exact: the double is
+// m x 2^e with a 53-bit m, so m x 10^decimals fits 64 bits, and shifting it by e with the
+// bits shifted out deciding the rounding (a half rounds away from zero) gives the digits
+// exactly. Empty where the result would leave 64 bits: the general way takes those.
+std::string_view quickRoundedDigits(FixedBuffer& buffer, double value, int decimals) {
+    static_assert(std::numeric_limits<double>::is_iec559);
+    constexpr std::uint64_t powers[] = {1, 10, 100, 1000};
+    if (decimals < 0 || decimals > 3)
+        return {};
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    std::uint64_t significand = bits & ((std::uint64_t{1} << 52) - 1);
+    int exponent = -1074; // subnormal
+    if (biased != 0) {
+        significand |= std::uint64_t{1} << 52;
+        exponent = biased - 1075;
+    }
+    const std::uint64_t product = significand * powers[decimals];
+    std::uint64_t count = 0;
+    if (exponent >= 0) {
+        if (exponent > 9 || (product >> (63 - exponent)) != 0)
+            return {};
+        count = product << exponent;
+    } else if (exponent > -64) {
+        const int shift = -exponent;
+        count = product >> shift;
+        const std::uint64_t rest = product & ((std::uint64_t{1} << shift) - 1);
+        if (rest >= std::uint64_t{1} << (shift - 1))
+            ++count;
+    } // else below half of the last decimal: zero
+
+    char* out = buffer.data();
+    if (count != 0 && std::signbit(value))
+        *out++ = '-';
+    char* const end = buffer.data() + buffer.size();
+    out = std::to_chars(out, end, count / powers[decimals]).ptr;
+    if (decimals > 0) {
+        *out++ = '.';
+        std::uint64_t fraction = count % powers[decimals];
+        for (int i = decimals - 1; i >= 0; --i) {
+            out[i] = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        out += decimals;
+    }
+    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
+}
+
 // The rounded digits "[-]ddd[.dd]". std::to_chars rounds exact ties to even; such a tie is
 // moved one step away from zero first so that it rounds away from zero.
 std::string_view roundedDigits(FixedBuffer& buffer, double value, int decimals) {
     if (!std::isfinite(value))
         throw ValuationFailure("number cannot be formatted");
+    if (const std::string_view quick = quickRoundedDigits(buffer, value, decimals); !quick.empty())
+        return quick;
     if (isExactTie(value, decimals))
         value =
             std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));

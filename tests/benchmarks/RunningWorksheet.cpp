@@ -44,6 +44,11 @@ void RunningWorksheet::releaseLeft(const QWidget& widget, QPoint pixels) {
     sendMouse(widget, pixels, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
 }
 
+void RunningWorksheet::pressButton(const QWidget& widget) {
+    pressLeft(widget, widget.rect().center());
+    settle();
+}
+
 void RunningWorksheet::sendMouse(const QWidget& widget, QPoint pixels, Qt::MouseButtons held,
                                  Qt::MouseButton button, int type) {
     const QPointF local = widget.mapTo(&program_.frame(), QPointF(pixels));

@@ -27,6 +27,8 @@ public:
     void pressLeft(const QWidget& widget, QPoint pixels);
     void moveHoldingLeft(const QWidget& widget, QPoint pixels);
     void releaseLeft(const QWidget& widget, QPoint pixels);
+    // The left button down in the middle of `widget`, and everything it set off delivered.
+    void pressButton(const QWidget& widget);
     // Key down and key up of a key that types `text`, to the window with the keyboard.
     void typeKey(int key, const QString& text);
 

@@ -1,4 +1,5 @@
 #include "ExpectedValue.h"
+#include "worksheet/controls/CaptionedLabel.h"
 #include "worksheet/controls/GridControl.h"
 #include "worksheet/controls/PadControl.h"
 #include "worksheet/ParameterRow.h"
@@ -6,7 +7,6 @@
 #include "SteppedRun.h"
 #include "worksheet/Valkubeform.h"
 
-#include <QLabel>
 
 namespace {
 
