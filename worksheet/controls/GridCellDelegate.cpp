@@ -61,9 +61,9 @@ void GridCellDelegate::paintFixedCell(QPainter* painter, const GridControl& grid
     // pixels.
     const QRect cell = section.adjusted(0, 0, -1, -1);
     paintCell(painter, grid, cell, row, column, grid.cellText(row, column));
-    painter->save();
-    painter->setPen(grid.gridLineColour());
-    painter->drawLine(section.topRight(), section.bottomRight());
-    painter->drawLine(section.bottomLeft(), section.bottomRight());
-    painter->restore();
+    // The lines fill their pixel row and column whole, at any device pixel ratio, as the
+    // table's own do.
+    const QColor line = grid.gridLineColour();
+    painter->fillRect(QRect(section.right(), section.top(), 1, section.height()), line);
+    painter->fillRect(QRect(section.left(), section.bottom(), section.width(), 1), line);
 }
