@@ -8,6 +8,7 @@
 #include "ParameterEditing.h"
 #include "ParameterRow.h"
 #include "PlatformServices.h"
+#include "ResultCopy.h"
 #include "TypingRedirection.h"
 #include "WorksheetAccessibility.h"
 #include "WorksheetCommands.h"
@@ -55,7 +56,8 @@ Valkubeform::Valkubeform(const WorksheetContext& context, QWidget* parent)
                                     c.commentbox},
         *cursor_, *detailTableView_, worksheet, context_);
     commandButtons_ = std::make_unique<CommandButtons>(c.buttons, c.Yellowbox, *commands_);
-    commandKeys_ = std::make_unique<CommandKeys>(*this, c.Entry, *commandButtons_);
+    resultCopy_ = std::make_unique<ResultCopy>(c.Detailgrid, c.Valuebox);
+    commandKeys_ = std::make_unique<CommandKeys>(*this, c.Entry, *commandButtons_, *resultCopy_);
     yieldPicking_ = std::make_unique<YieldPicking>(c.Yieldlist, *cursor_, worksheet);
     padDragging_ =
         std::make_unique<PadDragging>(c.Picture1, c.Entry, *cursor_, worksheet, context_.valuation);

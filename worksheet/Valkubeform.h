@@ -12,7 +12,8 @@
 //   ParameterEditing   the invisible editor Entry: cell entry, edit check, character
 //                      filter, row keys, release recalculation
 //   CommandButtons     the picture buttons' look and hint; on release, WorksheetCommands
-//   CommandKeys        PageUp, PageDown, Ctrl+T and Ctrl+N: the buttons' releases by key
+//   CommandKeys        PageUp, PageDown, Ctrl+T and Ctrl+N: the buttons' releases by key;
+//                      Ctrl+C: ResultCopy, the value or the detail table to the clipboard
 //   WorksheetCommands  Clear, Detail, Close, Up +1, Down -1, Help
 //   YieldPicking       Yieldlist: FillYieldList and the pick reaction
 //   PadDragging        the term and growth pad Picture1: a left-button drag sets the term
@@ -36,6 +37,7 @@ class CommandButtons;
 class CommandKeys;
 class DetailTableView;
 class PadDragging;
+class ResultCopy;
 class ParameterCursor;
 class ParameterEditing;
 class WorksheetCommands;
@@ -96,6 +98,7 @@ private:
     std::unique_ptr<DetailTableView> detailTableView_;
     std::unique_ptr<WorksheetCommands> commands_;
     std::unique_ptr<CommandButtons> commandButtons_;
+    std::unique_ptr<ResultCopy> resultCopy_;
     std::unique_ptr<CommandKeys> commandKeys_;
     std::unique_ptr<YieldPicking> yieldPicking_;
     std::unique_ptr<PadDragging> padDragging_;

@@ -2,11 +2,15 @@
 #include "worksheet/controls/GridControl.h"
 
 #include <QImage>
+#include <QWheelEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -163,3 +167,46 @@ TEST_F(GridControlTest, PaintsFixedHighlightedAndPlainCells) {
     EXPECT_EQ(colourAt(0, 1), palette.color(QPalette::Button));
     EXPECT_EQ(colourAt(3, 0), palette.color(QPalette::Button));
 }
+
+namespace {
+
+struct ScrollCase {
+    const char* name;
+    std::function<void(GridControl&)> scroll;
+};
+
+class FixedRowUnderScrolling : public ::testing::TestWithParam<ScrollCase> {};
+
+// State: a long detail-shaped table, its heading row written. Action: one way of scrolling
+// it down. Expected: the rows moved, the heading row is painted where it was, on top.
+TEST_P(FixedRowUnderScrolling, StaysOnTop) {
+    GridControl grid(100, 5, 1, 0, TwipsScale(96.0));
+    grid.setGeometryTwips({0.0, 0.0, 4935.0, 2415.0});
+    grid.setCellText(0, 1, QStringLiteral("Earnings"));
+    grid.show();
+    const QRect heading = grid.cellRect(0, 1);
+    GetParam().scroll(grid);
+    EXPECT_GT(grid.topRow(), 1);
+    EXPECT_EQ(grid.cellRect(0, 1), heading);
+    const QImage image = grid.grab().toImage();
+    EXPECT_EQ(image.pixelColor(heading.topRight() + QPoint(-3, 3)),
+              grid.palette().color(QPalette::Button));
+    EXPECT_LT(grid.cellRect(1, 1).bottom(), grid.viewport()->geometry().top()); // year 1 left
+}
+
+const ScrollCase scrollCases[] = {
+    {"wheel",
+     [](GridControl& grid) {
+         QWheelEvent wheel(QPointF(grid.viewport()->rect().center()),
+                           grid.viewport()->mapToGlobal(QPointF(grid.viewport()->rect().center())),
+                           QPoint(), QPoint(0, -3 * 120), Qt::NoButton, Qt::NoModifier,
+                           Qt::NoScrollPhase, false);
+         QCoreApplication::sendEvent(grid.viewport(), &wheel);
+     }},
+    {"scroll_bar", [](GridControl& grid) { grid.verticalScrollBar()->setValue(40); }},
+    {"keyboard", [](GridControl& grid) { QTest::keyClick(&grid, Qt::Key_PageDown); }},
+};
+INSTANTIATE_TEST_SUITE_P(Ways, FixedRowUnderScrolling, ::testing::ValuesIn(scrollCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

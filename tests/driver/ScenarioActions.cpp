@@ -12,6 +12,8 @@
 #include "WorksheetTargets.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QWindow>
 
@@ -70,6 +72,13 @@ void ScenarioActions::run(const ScenarioCommand& command) {
         break;
     case CommandKind::ClickScrollbar:
         input_.click(WorksheetTargets::scrollBar(form, command.text), command.button);
+        break;
+    case CommandKind::WheelDetail:
+        input_.wheel(WorksheetTargets::control(form, QStringLiteral("Detailgrid")),
+                     command.numbers[0]);
+        break;
+    case CommandKind::ClipboardSet:
+        QGuiApplication::clipboard()->setText(command.text);
         break;
     case CommandKind::Press:
     case CommandKind::Release:

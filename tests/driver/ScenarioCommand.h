@@ -37,6 +37,8 @@ enum class CommandKind {
     Show,
     ClickControl,
     ClickScrollbar,
+    WheelDetail,
+    ClipboardSet,
 };
 
 // The answer the next message box gets.
@@ -46,8 +48,9 @@ enum class ScriptedAnswer { Yes, No, Cancel, Ok };
 struct ScenarioCommand {
     int line = 0;
     CommandKind kind = CommandKind::Show;
-    QString text; // type: the text; menu, choose, click-control, click-scrollbar: the name
-    std::vector<int> numbers;                // element, position, or row and column
+    QString text; // type, clipboard-set: the text; menu, choose, click-control,
+                  // click-scrollbar: the name
+    std::vector<int> numbers;                // element, position, row and column, or notches
     std::vector<QPointF> points;             // pad positions, in twips
     Qt::MouseButton button = Qt::LeftButton; // NoButton: a move with no button held
     bool outside = false;                    // release: over the bare worksheet

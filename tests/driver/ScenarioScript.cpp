@@ -125,6 +125,11 @@ void dialogElement(const QStringList& words, ScenarioCommand& command) {
     command.numbers = {element(words[0], 1)};
 }
 
+void notches(const QStringList& words, ScenarioCommand& command) {
+    expectCount(words, 1, 1, "a number of notches");
+    command.numbers = {signedNumber(words[0])};
+}
+
 struct CommandGrammar {
     const char* name;
     CommandKind kind;
@@ -158,14 +163,16 @@ constexpr std::array commandGrammars{
     CommandGrammar{"show", CommandKind::Show, noArguments},
     CommandGrammar{"click-control", CommandKind::ClickControl, control},
     CommandGrammar{"click-scrollbar", CommandKind::ClickScrollbar, scrollingControl},
+    CommandGrammar{"wheel-detail", CommandKind::WheelDetail, notches},
 };
 
-// `type` and `shortcut` take the rest of the line as it stands, blanks included.
+// `type`, `clipboard-set` and `shortcut` take the rest of the line as it stands, blanks
+// included.
 void parseRestOfLine(const QString& name, const QString& rest, ScenarioCommand& command) {
     if (rest.isEmpty())
         reject(name + QStringLiteral(" needs a text after one blank"));
-    if (name == QLatin1String("type")) {
-        command.kind = CommandKind::Type;
+    if (name == QLatin1String("type") || name == QLatin1String("clipboard-set")) {
+        command.kind = name == QLatin1String("type") ? CommandKind::Type : CommandKind::ClipboardSet;
         command.text = rest;
         return;
     }
@@ -184,7 +191,8 @@ ScenarioCommand parseLine(const QString& line) {
     const qsizetype blank = line.indexOf(QLatin1Char(' '));
     const QString name = blank < 0 ? line : line.left(blank);
     ScenarioCommand command;
-    if (name == QLatin1String("type") || name == QLatin1String("shortcut")) {
+    if (name == QLatin1String("type") || name == QLatin1String("clipboard-set") ||
+        name == QLatin1String("shortcut")) {
         parseRestOfLine(name, blank < 0 ? QString() : line.mid(blank + 1), command);
         return command;
     }

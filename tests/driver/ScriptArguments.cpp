@@ -24,6 +24,10 @@ int wholeNumber(const QString& word) {
     return word.toInt();
 }
 
+int signedNumber(const QString& word) {
+    return word.startsWith(QLatin1Char('-')) ? -wholeNumber(word.mid(1)) : wholeNumber(word);
+}
+
 int element(const QString& word, int last) {
     const int number = wholeNumber(word);
     if (number > last)

@@ -22,6 +22,8 @@ QString quoted(const QString& word);
 void expectCount(const QStringList& words, qsizetype least, qsizetype most, const char* usage);
 // Digits only: 0, 12.
 int wholeNumber(const QString& word);
+// A whole number with an optional minus sign.
+int signedNumber(const QString& word);
 // A whole number from 0 to `last`.
 int element(const QString& word, int last);
 // Twips, optionally negative and with decimals: 659, -239.5.

@@ -17,6 +17,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QLabel>
 #include <QMenu>
 
@@ -162,6 +165,14 @@ QString strings(const QStringList& texts) {
     return json::array(items);
 }
 
+// Plain text on the clipboard, as another program would paste it.
+QString clipboard() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasText())
+        return json::null();
+    return json::string(data->text());
+}
+
 } // namespace
 
 QString stateJson(ValmoraProgram& program, RecordingPlatformServices& services) {
@@ -203,5 +214,7 @@ QString stateJson(ValmoraProgram& program, RecordingPlatformServices& services) 
         .add("notice",
              json::boolean(ControlNames::openWindow(ControlNames::noticeDialog) != nullptr))
         .add("popup", popup())
+        .add("detailTopRow", detail.isHidden() ? json::null() : json::number(detail.topRow()))
+        .add("clipboard", clipboard())
         .text();
 }

@@ -7,11 +7,13 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QStyleHints>
+#include <QWheelEvent>
 #include <QWindow>
 #include <QtTest/qtestkeyboard.h>
 #include <QtTest/qtestmouse.h>
 
 #include <array>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -81,6 +83,28 @@ void UserInput::moveHolding(const WidgetPoint& point, Qt::MouseButtons buttons) 
 void UserInput::click(const WidgetPoint& point, Qt::MouseButton button) {
     press(point, button);
     release(point);
+}
+
+// Delivered as the window system's wheel events are: to the widget under the pointer, and
+// on to its parents while they are ignored.
+void UserInput::wheel(const WidgetPoint& point, int notches) {
+    constexpr int notch = 120; // QWheelEvent's eighths of a degree
+    for (int i = 0; i < std::abs(notches); ++i) {
+        if (stopped_())
+            return;
+        if (point.widget == nullptr || !point.widget->isVisible())
+            failScenario(QStringLiteral("the control to turn the wheel over is not shown"));
+        QWidget* topLevel = point.widget->window();
+        const QPoint inWindow = point.widget->mapTo(topLevel, point.position.toPoint());
+        QWidget* under = topLevel->childAt(inWindow);
+        QWidget* target = under != nullptr ? under : topLevel;
+        const QPointF local = target->mapFrom(topLevel, QPointF(inWindow));
+        QWheelEvent event(local, target->mapToGlobal(local), QPoint(),
+                          QPoint(0, notches > 0 ? -notch : notch), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(target, &event);
+        settling_.settle();
+    }
 }
 
 void UserInput::sendMouse(const WidgetPoint& point, Qt::MouseButtons state, Qt::MouseButton button,

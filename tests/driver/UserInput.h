@@ -35,6 +35,9 @@ public:
     // A pointer move with exactly `buttons` reported as held.
     void moveHolding(const WidgetPoint& point, Qt::MouseButtons buttons);
     void click(const WidgetPoint& point, Qt::MouseButton button = Qt::LeftButton);
+    // The wheel turned `notches` steps over the point, one event a notch; positive turns
+    // towards the user (down the page).
+    void wheel(const WidgetPoint& point, int notches);
 
     // Presses and releases the key in the active window, with its modifier keys around it.
     void keyClick(const KeyStroke& stroke);
