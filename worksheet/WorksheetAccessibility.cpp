@@ -52,9 +52,12 @@ void describeInputs(const WorksheetControls& controls) {
 
 void describeOutputs(const WorksheetControls& controls) {
     controls.Valuebox.setCaption(QStringLiteral("Theoretic Stock Value"));
+    controls.Valuebox.setAccessibleDescription(
+        QStringLiteral("The value of one share; Ctrl+C copies it"));
     controls.commentbox.setCaption(QStringLiteral("Detail comment"));
     describe(controls.Detailgrid, QStringLiteral("Year-by-year detail"),
-             QStringLiteral("Earnings, dividends and present values for each year of the term"));
+             QStringLiteral("Earnings, dividends and present values for each year of the term; "
+                            "Ctrl+C copies the whole table"));
     describe(controls.Picture2, QStringLiteral("Growth scale"),
              QStringLiteral("Growth rate in percent beside the pad, 40 at the top to 0 at the "
                             "bottom"));
