@@ -77,7 +77,8 @@ void BM_DetailLongTermMemory(benchmark::State& run) {
             run.SkipWithError("the detail table was not shown");
             return;
         }
-        run.counters["peak_above_MiB"] = (statusKibibytes("VmHWM:") - before) / 1024.0;
+        run.counters["peak_above_MiB"] =
+            static_cast<double>(statusKibibytes("VmHWM:") - before) / 1024.0;
     }
 }
 BENCHMARK(BM_DetailLongTermMemory)->Iterations(1)->Unit(benchmark::kMillisecond);

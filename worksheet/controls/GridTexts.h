@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 // The texts a GridControl shows, by the grid's own row and column numbers (its fixed rows and
@@ -32,6 +33,8 @@ public:
     void setRowCount(int rows) override;
 
 private:
+    std::size_t place(int row, int column) const;
+
     int columns_;
     std::vector<QString> texts_;
 };
