@@ -35,6 +35,25 @@ int ListControl::selectedPosition() const {
 void ListControl::select(int position) {
     setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
     scrollToItem(item(position));
+    forgetCurrentUnlessFocused();
+}
+
+void ListControl::forgetCurrentUnlessFocused() {
+    if (!hasFocus())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+// The keyboard goes on from the selected entry.
+void ListControl::focusInEvent(QFocusEvent* event) {
+    if (const int position = selectedPosition(); position >= 0 && !currentIndex().isValid())
+        selectionModel()->setCurrentIndex(model()->index(position, 0),
+                                          QItemSelectionModel::NoUpdate);
+    QListWidget::focusInEvent(event);
+}
+
+void ListControl::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    forgetCurrentUnlessFocused();
 }
 
 void ListControl::mousePressEvent(QMouseEvent* event) {
