@@ -5,8 +5,8 @@ Starts the real program on Xvfb with a private D-Bus session and its own AT-SPI 
 runs the table CASES: each row is an action (keys or pointer moves, as a user gives them)
 and what the focused object, named objects and the events since the action must show.
 Every step also checks that exactly one object in the program reports the focus; a list or
-table that manages its descendants counts as one with its focused item or cell, which is
-what a screen reader takes for the focus.
+table that manages its descendants, and the menu bar, count as one with their focused item,
+cell or menu, which is what a screen reader takes for the focus.
 
     screen_reader_test.py PROGRAM              run the table
     screen_reader_test.py PROGRAM --dump       print the focused object after each step
@@ -89,6 +89,14 @@ CASES = [
     ("Ctrl alone keeps the table", "ctrl", {
         "table|Year-by-year detail": dict(states={"showing"})}),
     ("Caps Lock twice keeps the table", "Caps_Lock Caps_Lock", {
+        "table|Year-by-year detail": dict(states={"showing"})}),
+    ("Alt alone opens the menu bar", "alt", {
+        FOCUS: dict(role="menu item", name="File"),
+        "table|Year-by-year detail": dict(states={"showing"})}),
+    ("Escape leaves the menu bar; its release values again and hides the table", "Escape", {
+        FOCUS: editor(1, "2"),
+        "table|Year-by-year detail": dict(states={"!showing"})}),
+    ("Ctrl+T shows the table again", "ctrl+t", {
         "table|Year-by-year detail": dict(states={"showing"})}),
     ("Home values again and hides the table", "Home", {
         "table|Year-by-year detail": dict(states={"!showing"}),
@@ -323,8 +331,10 @@ class ScreenReader:
         return [node for node in focused if not self.hands_focus_on(node, focused)]
 
     def hands_focus_on(self, node, focused):
-        """Whether `node` manages its descendants and one of them has the focus."""
-        if not node.getState().contains(self.pyatspi.STATE_MANAGES_DESCENDANTS):
+        """Whether `node` is a container whose focused child is the focus: a list or table
+        that manages its descendants, or a menu bar with its open menu."""
+        if not (node.getState().contains(self.pyatspi.STATE_MANAGES_DESCENDANTS) or
+                node.getRole() == self.pyatspi.ROLE_MENU_BAR):
             return False
         return any(other.parent == node for other in focused if other != node)
 

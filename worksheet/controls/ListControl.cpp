@@ -44,10 +44,14 @@ void ListControl::forgetCurrentUnlessFocused() {
 }
 
 // The keyboard goes on from the selected entry.
-void ListControl::focusInEvent(QFocusEvent* event) {
+void ListControl::currentFromSelection() {
     if (const int position = selectedPosition(); position >= 0 && !currentIndex().isValid())
         selectionModel()->setCurrentIndex(model()->index(position, 0),
                                           QItemSelectionModel::NoUpdate);
+}
+
+void ListControl::focusInEvent(QFocusEvent* event) {
+    currentFromSelection();
     QListWidget::focusInEvent(event);
 }
 
@@ -90,7 +94,9 @@ void ListControl::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ListControl::keyPressEvent(QKeyEvent* event) {
     const int before = selectedPosition();
+    currentFromSelection(); // a key may come without the focus
     QListWidget::keyPressEvent(event);
+    forgetCurrentUnlessFocused();
     const int after = selectedPosition();
     if (after >= 0 && after != before)
         emit picked();

@@ -39,5 +39,6 @@ protected:
 
 private:
     void select(int position);
+    void currentFromSelection();
     void forgetCurrentUnlessFocused();
 };
