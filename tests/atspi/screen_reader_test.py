@@ -90,6 +90,13 @@ CASES = [
         "table|Year-by-year detail": dict(states={"showing"})}),
     ("Caps Lock twice keeps the table", "Caps_Lock Caps_Lock", {
         "table|Year-by-year detail": dict(states={"showing"})}),
+    ("Tab to the grid keeps the table", "Tab", {
+        "table|Year-by-year detail": dict(states={"showing"})}),
+    ("Shift+Tab back: the Tab's release in the editor values again", "shift+Tab", {
+        FOCUS: editor(1, "2"),
+        "table|Year-by-year detail": dict(states={"!showing"})}),
+    ("Ctrl+T shows it once more", "ctrl+t", {
+        "table|Year-by-year detail": dict(states={"showing"})}),
     ("Alt alone opens the menu bar", "alt", {
         FOCUS: dict(role="menu item", name="File"),
         "table|Year-by-year detail": dict(states={"showing"})}),

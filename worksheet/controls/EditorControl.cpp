@@ -110,6 +110,12 @@ void EditorControl::ignoreReleasesOf(QKeyCombination keys) {
         ignoredReleases_.append(Qt::Key_Alt);
 }
 
+// A modifier held since before (Shift of a Shift+Tab that came here) is released alone.
+void EditorControl::focusInEvent(QFocusEvent* event) {
+    modifiersAlone_ = true;
+    QLineEdit::focusInEvent(event);
+}
+
 void EditorControl::keyPressEvent(QKeyEvent* event) {
     event->accept();
     ignoredReleases_.clear();
