@@ -192,11 +192,15 @@ class Session:
         for tool in ("Xvfb", "openbox", "dbus-daemon", "dbus-send", "xdotool"):
             if shutil.which(tool) is None:
                 fail(f"{tool} is not installed (./test.sh installs it)")
-        self.start_display()
-        self.start_window_manager()
-        self.start_session_bus()
-        self.start_accessibility_bus()
-        self.start_program(program)
+        try:
+            self.start_display()
+            self.start_window_manager()
+            self.start_session_bus()
+            self.start_accessibility_bus()
+            self.start_program(program)
+        except BaseException:
+            self.end()
+            raise
 
     def spawn(self, command, **options):
         process = subprocess.Popen(command, start_new_session=True, **options)
