@@ -148,6 +148,11 @@ CASES = [
     ("Ctrl+N: Clear", "ctrl+n", {
         FOCUS: editor(1, "", description="Theoretic Stock Value"),
     }),
+    ("Ctrl+E: the conversion dialog has the keyboard", "ctrl+e", {FOCUS: dict(role="text")}),
+    ("a ratio of 10, a price of 50 and OK write the earnings; the editor reads them",
+     "1 0 shift+Tab 5 0 Return Return Return", {
+         FOCUS: editor(1, "5.00", description=value("* missing")),
+     }),
     # The user's guide.
     ("F1: the guide is a document with text and no private-use characters", "F1", {
         FOCUS: dict(role="document frame", name="User's guide", states={"focused"},
