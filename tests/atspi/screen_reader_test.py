@@ -174,7 +174,7 @@ CASES = [
         "toggle button|": None,
     }),
     ("Escape twice closes the find bar and the guide", "Escape Escape", {
-        FOCUS: editor(1, ""),
+        FOCUS: editor(1, "5.00"),
     }),
 ]
 
