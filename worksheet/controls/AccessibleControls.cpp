@@ -39,7 +39,7 @@ public:
     explicit PadAccessible(PadControl* pad) : QAccessibleWidget(pad, QAccessible::Graphic) {}
 
     QString text(QAccessible::Text kind) const override {
-        const QString point = static_cast<const PadControl*>(widget())->pointName();
+        QString point = static_cast<const PadControl*>(widget())->pointName();
         if (!point.isEmpty() && (kind == QAccessible::Name || kind == QAccessible::Value))
             return point;
         return QAccessibleWidget::text(kind);
