@@ -5,13 +5,13 @@
 #include "tests/support/WorksheetFixture.h"
 #include "tests/support/WorksheetSteps.h"
 
-#include "app/MDIForm1.h"
-#include "app/WorksheetConversionTarget.h"
 #include "worksheet/CommandButtons.h"
-#include "worksheet/ParameterRow.h"
 #include "worksheet/controls/EditorControl.h"
 #include "worksheet/controls/GridControl.h"
+#include "app/MDIForm1.h"
 #include "worksheet/controls/PadControl.h"
+#include "worksheet/ParameterRow.h"
+#include "app/WorksheetConversionTarget.h"
 
 #include <QAccessible>
 
@@ -87,9 +87,8 @@ TEST_F(Accessibility, EveryControlIsNamedInItsRole) {
         QAccessible::queryAccessibleInterface(&form().controls().Thegrid)->tableInterface();
     std::vector<std::string> titles;
     for (int row = ParameterRow::first; row <= ParameterRow::last; ++row)
-        titles.push_back(grid->cellAt(row - ParameterRow::first, 0)
-                             ->text(QAccessible::Description)
-                             .toStdString());
+        titles.push_back(
+            grid->cellAt(row - ParameterRow::first, 0)->text(QAccessible::Description).toStdString());
     EXPECT_EQ(titles, std::vector<std::string>(
                           {"Annual Earnings per Share", "Annual Dividends per Share",
                            "Annual Growth Rate (%)", "Term (years)", "Target Yield (%)"}));
@@ -111,8 +110,7 @@ TEST_F(Accessibility, TheEditorIsNamedAfterTheRowItEdits) {
     EXPECT_EQ(editorName(), "Term (years)");
     form().controls().Thebutton(CommandButtons::Clear).click();
     EXPECT_EQ(editorName(), "Annual Earnings per Share");
-    WorksheetConversionTarget(form(), program->valuation())
-        .writeParameter(PerShareFigure::Dividends, "1.00");
+    WorksheetConversionTarget(form(), program->valuation()).writeParameter(PerShareFigure::Dividends, "1.00");
     EXPECT_EQ(editorName(), "Annual Dividends per Share");
 }
 
@@ -169,15 +167,15 @@ TEST_F(Accessibility, FocusPadPointAndTableHeadings) {
 
     std::vector<std::string> focused;
     collectFocused(QAccessible::queryAccessibleInterface(&program->frame()), focused);
-    EXPECT_EQ(focused, std::vector<std::string>{
-                           roleAndName(QAccessible::EditableText, "Annual Earnings per Share")});
+    EXPECT_EQ(focused, std::vector<std::string>{roleAndName(QAccessible::EditableText,
+                                                            "Annual Earnings per Share")});
 
     c.Picture1.setFocus();
     QTest::keyClick(&c.Picture1, Qt::Key_Right);
     focused.clear();
     collectFocused(QAccessible::queryAccessibleInterface(&program->frame()), focused);
-    EXPECT_EQ(focused, std::vector<std::string>{
-                           roleAndName(QAccessible::Graphic, "Term 6 years, growth 22 %")});
+    EXPECT_EQ(focused, std::vector<std::string>{roleAndName(QAccessible::Graphic,
+                                                            "Term 6 years, growth 22 %")});
 }
 
 } // namespace
