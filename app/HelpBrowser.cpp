@@ -1,9 +1,15 @@
 #include "HelpBrowser.h"
 
+#include "HelpPageAccessible.h"
+
+#include <QAccessible>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
+    // Before the name below: assistive technology keeps the first interface it gets.
+    installHelpPageAccessible();
     setObjectName(QStringLiteral("Helppage"));
     setAccessibleName(QStringLiteral("User's guide"));
     // The viewer decides where a link leads; the browser follows none on its own.
@@ -42,6 +48,24 @@ void HelpBrowser::forward() {
 // top of the view leaves it only the place to remember.
 void HelpBrowser::keepPlaceOnly() {
     setTextCursor(cursorForPosition(QPoint(0, 0)));
+}
+
+// Tab selects the next link without the text browser's selection or cursor signals; a
+// screen reader follows the selection by these events.
+bool HelpBrowser::focusNextPrevChild(bool next) {
+    const QTextCursor before = textCursor();
+    if (!QTextBrowser::focusNextPrevChild(next))
+        return false;
+    const QTextCursor after = textCursor();
+    if (after.selectionStart() != before.selectionStart() ||
+        after.selectionEnd() != before.selectionEnd()) {
+        QAccessibleTextSelectionEvent selected(this, after.selectionStart(), after.selectionEnd());
+        selected.setCursorPosition(after.position());
+        QAccessible::updateAccessibility(&selected);
+        QAccessibleTextCursorEvent moved(this, after.position());
+        QAccessible::updateAccessibility(&moved);
+    }
+    return true;
 }
 
 bool HelpBrowser::hasAnchor(const QString& name) const {

@@ -27,6 +27,9 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void keepPlaceOnly();
 

@@ -25,6 +25,8 @@ HelpFindBar::HelpFindBar(QTextEdit& page, QWidget* parent)
     text_->setObjectName(QStringLiteral("Helpfindtext"));
     text_->setPlaceholderText(QStringLiteral("Find in this page"));
     text_->setClearButtonEnabled(true);
+    for (QToolButton* clear : text_->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Clear the find text"));
     text_->installEventFilter(this);
     status_->setObjectName(QStringLiteral("Helpfindstatus"));
 

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,8 +25,8 @@ constexpr double windowHeightTwips = 9360;
 QMargins decoration(const QWidget& window) {
     const QRect outer = window.frameGeometry();
     const QRect inner = window.geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(),
-            outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
 }
 
 } // namespace
@@ -101,6 +102,9 @@ void HelpViewer::createActions() {
     bar->setObjectName(QStringLiteral("Helpnavigation"));
     bar->setMovable(false);
     bar->setFloatable(false);
+    // The button that shows the actions a narrow window has no room for.
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More"));
     auto addAction = [&](const QString& text, const QString& name, const QKeySequence& keys) {
         QAction* action = bar->addAction(text);
         action->setObjectName(name);

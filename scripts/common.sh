@@ -11,8 +11,11 @@ valmora_packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev l
     fonts-liberation2)
 # What the tests need on top: GoogleTest; python3 for the icon check; the validators of the
 # desktop entry and the AppStream metadata; dpkg-dev (dpkg-shlibdeps) and file, which CPack
-# uses to build the Debian package; lintian to judge it.
-valmora_test_packages=(libgtest-dev python3 desktop-file-utils appstream dpkg-dev file lintian)
+# uses to build the Debian package; lintian to judge it; for the screen reader's view
+# (tests/atspi) a display with a window manager, a D-Bus session, the AT-SPI bus, pyatspi and
+# xdotool to type and click.
+valmora_test_packages=(libgtest-dev python3 desktop-file-utils appstream dpkg-dev file lintian
+    xvfb openbox dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3-gi xdotool)
 # The fuzzers: clang with libFuzzer and the sanitizer runtimes.
 valmora_fuzz_packages=(clang libclang-rt-14-dev)
 # The static analysis (scripts/lint.sh).

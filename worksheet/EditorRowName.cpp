@@ -1,22 +1,31 @@
 #include "EditorRowName.h"
 
+#include "ParameterRow.h"
+#include "worksheet/controls/CaptionedLabel.h"
 #include "worksheet/controls/EditorControl.h"
 #include "worksheet/controls/GridControl.h"
-#include "ParameterRow.h"
 
-EditorRowName::EditorRowName(GridControl& grid, EditorControl& editor)
-    : QObject(&editor), grid_(grid), editor_(editor) {
-    // Every move of the current cell, the program's included, and a title written.
+EditorRowName::EditorRowName(GridControl& grid, EditorControl& editor,
+                             const CaptionedLabel& valueBox)
+    : QObject(&editor), grid_(grid), editor_(editor), valueBox_(valueBox) {
+    // Program moves of the current cell raise no notification of the grid's own, but this
+    // one follows them.
     connect(&grid_, &GridControl::currentCellChanged, this, &EditorRowName::scheduleUpdate);
+    // A title or a value written into a cell.
     connect(&grid_, &GridControl::cellChanged, this, &EditorRowName::scheduleUpdate);
     update();
 }
 
 void EditorRowName::update() {
     updatePending_ = false;
-    const QString title = grid_.cellText(grid_.row(), ParameterRow::titleColumn).trimmed();
+    const int row = grid_.highlight().startRow;
+    const QString title = grid_.cellText(row, ParameterRow::titleColumn).trimmed();
     if (editor_.accessibleName() != title)
         editor_.setAccessibleName(title);
+    editor_.setShownText(grid_.cellText(row, ParameterRow::valueColumn));
+    const QString reading = valueBox_.spokenName();
+    if (editor_.accessibleDescription() != reading)
+        editor_.setAccessibleDescription(reading);
 }
 
 void EditorRowName::scheduleUpdate() {

@@ -54,6 +54,6 @@ void PadDragging::stepTo(QPointF twips) {
 }
 
 void PadDragging::describePoint(const PadLattice::Setting& setting) {
-    pad_.setPointDescription(
+    pad_.setPointName(
         QStringLiteral("Term %1 years, growth %2 %").arg(setting.term).arg(setting.growth));
 }

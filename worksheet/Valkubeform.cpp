@@ -146,6 +146,7 @@ ValuationOutcome Valkubeform::computeValuation() {
     ValuationResult result = valuate(cells, context_.valuation, context_.locale);
     context_.valuation = result.figures;
     c.Valuebox.setText(QString::fromStdString(result.valueText));
+    emit valued();
     return result.outcome;
 }
 

@@ -72,6 +72,8 @@ signals:
     void activated();
     // Clear has emptied the worksheet.
     void cleared();
+    // A valuation has written the value box.
+    void valued();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

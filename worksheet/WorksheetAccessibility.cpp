@@ -1,18 +1,19 @@
 #include "WorksheetAccessibility.h"
 
+#include "CommandButtons.h"
+#include "EditorRowName.h"
+#include "Valkubeform.h"
+#include "WorksheetControls.h"
 #include "worksheet/controls/AccessibleControls.h"
 #include "worksheet/controls/CaptionedLabel.h"
-#include "CommandButtons.h"
 #include "worksheet/controls/DrawingStrip.h"
 #include "worksheet/controls/EditorControl.h"
-#include "EditorRowName.h"
 #include "worksheet/controls/GridControl.h"
 #include "worksheet/controls/HoverLabel.h"
 #include "worksheet/controls/HoverSurface.h"
 #include "worksheet/controls/ListControl.h"
 #include "worksheet/controls/PadControl.h"
 #include "worksheet/controls/PictureButton.h"
-#include "WorksheetControls.h"
 
 namespace {
 
@@ -35,19 +36,19 @@ void describeButtons(const WorksheetControls& controls) {
                  QString::fromLatin1(whatTheyDo[element]));
 }
 
-void describeInputs(const WorksheetControls& controls) {
+void describeInputs(Valkubeform& window, const WorksheetControls& controls) {
     describe(controls.Thegrid, QStringLiteral("Parameters"),
              QStringLiteral("The five parameters of the valuation; the highlighted value takes "
                             "what is typed"));
-    controls.Entry.setAccessibleDescription(
-        QStringLiteral("Typing goes into the highlighted parameter; Enter and the arrow keys "
-                       "move to the next or the previous one"));
-    new EditorRowName(controls.Thegrid, controls.Entry);
+    auto* editorReading = new EditorRowName(controls.Thegrid, controls.Entry, controls.Valuebox);
+    QObject::connect(&window, &Valkubeform::valued, editorReading, &EditorRowName::scheduleUpdate);
     describe(controls.Yieldlist, QStringLiteral("Target Yield"),
              QStringLiteral("Picks the target yield in whole percent"));
+    // The pad's name is its point (PadControl::pointName); this one counts until it has one.
     describe(controls.Picture1, QStringLiteral("Term and growth pad"),
-             QStringLiteral("Dragging with the left mouse button sets the term, across, from 0 "
-                            "to 18 years and the growth rate, down, from 41 to 0 percent"));
+             QStringLiteral("Term and growth pad: dragging with the left mouse button or the "
+                            "arrow keys set the term, across, from 0 to 18 years and the growth "
+                            "rate, down, from 41 percent in the top strip to 0 at the bottom"));
 }
 
 void describeOutputs(const WorksheetControls& controls) {
@@ -59,8 +60,8 @@ void describeOutputs(const WorksheetControls& controls) {
              QStringLiteral("Earnings, dividends and present values for each year of the term; "
                             "Ctrl+C copies the whole table"));
     describe(controls.Picture2, QStringLiteral("Growth scale"),
-             QStringLiteral("Growth rate in percent beside the pad, 40 at the top to 0 at the "
-                            "bottom"));
+             QStringLiteral("Growth rate in percent beside the pad, marked from 40 just below "
+                            "the pad's top strip, which is 41, to 0 at the bottom"));
     describe(controls.Picture3, QStringLiteral("Term scale"),
              QStringLiteral("Term in years under the pad, marked every five years"));
     controls.Yellowbox.setAccessibleDescription(
@@ -70,11 +71,12 @@ void describeOutputs(const WorksheetControls& controls) {
 
 } // namespace
 
-void makeWorksheetAccessible(QWidget& window, const WorksheetControls& controls) {
+void makeWorksheetAccessible(Valkubeform& window, const WorksheetControls& controls) {
     installAccessibleControls();
     window.setAccessibleName(QStringLiteral("Valuation worksheet"));
     controls.surface.setAccessibleName(QStringLiteral("Worksheet"));
     describeButtons(controls);
-    describeInputs(controls);
+    // The outputs first: the editor reads the value box by its caption.
     describeOutputs(controls);
+    describeInputs(window, controls);
 }

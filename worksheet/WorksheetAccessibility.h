@@ -1,10 +1,11 @@
 #pragma once
 
-class QWidget;
+class Valkubeform;
 struct WorksheetControls;
 
 // Gives every control of the worksheet a name (and, where the name alone does not say how
 // to use it, a description) for assistive technology, describes the grid cells by their
-// titles and keeps the invisible editor named after the parameter it edits. Labels are
+// titles and keeps the invisible editor telling what the user sees of the parameter it
+// edits and of the value. Labels are
 // read by their captions as they are. The six command buttons are named by their hints.
-void makeWorksheetAccessible(QWidget& window, const WorksheetControls& controls);
+void makeWorksheetAccessible(Valkubeform& window, const WorksheetControls& controls);

@@ -20,7 +20,7 @@ std::string description(GridControl& grid, int row, int column) {
 }
 
 // Titles written before and after, rewritten and emptied; both kinds joined.
-TEST(GridCellTitles, CellsAreDescribedByTheirRowTitlesAndColumnHeadings) {
+TEST(GridDescriptions, CellsAreDescribedByTheirRowTitlesAndColumnHeadings) {
     GridControl grid(3, 3, 1, 1, TwipsScale(96.0));
     grid.setCellText(1, 0, QStringLiteral("Annual Earnings per Share"));
     grid.show();
@@ -38,7 +38,7 @@ TEST(GridCellTitles, CellsAreDescribedByTheirRowTitlesAndColumnHeadings) {
 
 // The detail table's shape: headings only, rows added after the headings were written; while
 // hidden the table shows no cells at all.
-TEST(GridCellTitles, RowsAddedLaterAreDescribedAndHiddenGridsHaveNoCells) {
+TEST(GridDescriptions, RowsAddedLaterAreDescribedAndHiddenGridsHaveNoCells) {
     GridControl grid(2, 2, 1, 0, TwipsScale(96.0));
     grid.show();
     grid.setCellText(0, 1, QStringLiteral("Earnings"));

@@ -2,11 +2,14 @@
 
 #include "CaptionedLabel.h"
 #include "DrawingStrip.h"
+#include "EditorAccessible.h"
+#include "EditorControl.h"
 #include "HoverSurface.h"
 #include "PadControl.h"
 #include "PictureButton.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 
 namespace {
 
@@ -27,14 +30,16 @@ public:
     }
 };
 
-// A graphic whose value is the point the cross-hair shows.
+// A graphic named by the point the cross-hair shows: a screen reader speaks a name that
+// changes on the focused object, and Qt's bridge offers no value of a graphic.
 class PadAccessible : public QAccessibleWidget {
 public:
     explicit PadAccessible(PadControl* pad) : QAccessibleWidget(pad, QAccessible::Graphic) {}
 
     QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Value)
-            return static_cast<const PadControl*>(widget())->pointDescription();
+        QString point = static_cast<const PadControl*>(widget())->pointName();
+        if (!point.isEmpty() && (kind == QAccessible::Name || kind == QAccessible::Value))
+            return point;
         return QAccessibleWidget::text(kind);
     }
 };
@@ -80,6 +85,9 @@ private:
                 continue;
             if (qobject_cast<PictureButton*>(child) != nullptr && child->isHidden())
                 continue;
+            if (const auto* label = qobject_cast<QLabel*>(child);
+                label != nullptr && label->text().trimmed().isEmpty() && label->pixmap().isNull())
+                continue;
             found.append(child);
         }
         return found;
@@ -91,6 +99,8 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
         return new PictureButtonAccessible(static_cast<PictureButton*>(object));
     if (className == QLatin1String("PadControl"))
         return new PadAccessible(static_cast<PadControl*>(object));
+    if (className == QLatin1String("EditorControl"))
+        return editorAccessible(static_cast<EditorControl*>(object));
     if (className == QLatin1String("DrawingStrip"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (className == QLatin1String("CaptionedLabel"))

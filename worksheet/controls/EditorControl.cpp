@@ -3,6 +3,7 @@
 #include "EditorReactions.h"
 #include "KeyCodes.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -24,6 +25,25 @@ bool isCaretKey(int key) {
     }
 }
 
+bool isModifierKey(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 EditorControl::EditorControl(const TwipsScale& scale, QWidget* parent)
@@ -32,7 +52,9 @@ EditorControl::EditorControl(const TwipsScale& scale, QWidget* parent)
     setDragEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    connect(this, &QLineEdit::textChanged, this, [this] {
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // The line edit has told assistive technology of its own change already.
+        shownText_ = text;
         if (reactions_ != nullptr)
             reactions_->changed();
     });
@@ -44,6 +66,14 @@ int EditorControl::selectionStartIndex() const {
 
 int EditorControl::selectionLengthCount() const {
     return hasSelectedText() ? selectionLength() : 0;
+}
+
+void EditorControl::setShownText(const QString& text) {
+    if (text == shownText_)
+        return;
+    QAccessibleTextUpdateEvent changed(this, 0, shownText_, text);
+    shownText_ = text;
+    QAccessible::updateAccessibility(&changed);
 }
 
 bool EditorControl::event(QEvent* event) {
@@ -80,9 +110,18 @@ void EditorControl::ignoreReleasesOf(QKeyCombination keys) {
         ignoredReleases_.append(Qt::Key_Alt);
 }
 
+// A modifier held since before (Shift of a Shift+Tab that came here) is released alone.
+void EditorControl::focusInEvent(QFocusEvent* event) {
+    modifiersAlone_ = true;
+    QLineEdit::focusInEvent(event);
+}
+
 void EditorControl::keyPressEvent(QKeyEvent* event) {
     event->accept();
     ignoredReleases_.clear();
+    modifiersAlone_ = isModifierKey(event->key());
+    if (modifiersAlone_)
+        return;
     const QPointer<EditorControl> alive(this);
 
     int keyCode = windowsKeyCode(*event);
@@ -127,6 +166,8 @@ void EditorControl::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat())
         return;
     if (ignoredReleases_.removeOne(event->key()))
+        return;
+    if (modifiersAlone_ && isModifierKey(event->key()))
         return;
     if (reactions_ != nullptr)
         reactions_->keyUp(windowsKeyCode(*event));

@@ -19,7 +19,9 @@ class EditorReactions;
 //   4. keyUp(keyCode) when the key is released.
 // changed() follows every real change of the text, typed or set. Text enters only by typing:
 // no clipboard, undo, drag and drop, context menu or input method. Ctrl combinations and F1
-// are left to the window's shortcuts; Tab moves the focus as usual.
+// are left to the window's shortcuts; Tab moves the focus as usual. A modifier key pressed
+// and released alone (Shift, Ctrl, AltGr, Meta, Caps Lock, Num Lock) raises no reaction:
+// it types nothing, and screen-reader users press Ctrl to silence speech.
 class EditorControl : public QLineEdit, public TwipsGeometry {
     Q_OBJECT
 
@@ -38,8 +40,15 @@ public:
     int selectionStartIndex() const;
     int selectionLengthCount() const;
 
+    // What the user sees of the parameter being edited, which assistive technology reads as
+    // the editor's text. Each change of the editor's own text makes it that text; setting
+    // another announces the change.
+    QString shownText() const { return shownText_; }
+    void setShownText(const QString& text);
+
 protected:
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -52,4 +61,7 @@ private:
 
     EditorReactions* reactions_ = nullptr;
     QList<int> ignoredReleases_;
+    // No key but modifier keys went down since the last other key.
+    bool modifiersAlone_ = false;
+    QString shownText_;
 };

@@ -35,6 +35,29 @@ int ListControl::selectedPosition() const {
 void ListControl::select(int position) {
     setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
     scrollToItem(item(position));
+    forgetCurrentUnlessFocused();
+}
+
+void ListControl::forgetCurrentUnlessFocused() {
+    if (!hasFocus())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+// The keyboard goes on from the selected entry.
+void ListControl::currentFromSelection() {
+    if (const int position = selectedPosition(); position >= 0 && !currentIndex().isValid())
+        selectionModel()->setCurrentIndex(model()->index(position, 0),
+                                          QItemSelectionModel::NoUpdate);
+}
+
+void ListControl::focusInEvent(QFocusEvent* event) {
+    currentFromSelection();
+    QListWidget::focusInEvent(event);
+}
+
+void ListControl::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    forgetCurrentUnlessFocused();
 }
 
 void ListControl::mousePressEvent(QMouseEvent* event) {
@@ -71,7 +94,9 @@ void ListControl::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ListControl::keyPressEvent(QKeyEvent* event) {
     const int before = selectedPosition();
+    currentFromSelection(); // a key may come without the focus
     QListWidget::keyPressEvent(event);
+    forgetCurrentUnlessFocused();
     const int after = selectedPosition();
     if (after >= 0 && after != before)
         emit picked();

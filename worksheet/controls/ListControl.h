@@ -8,6 +8,9 @@
 // on an entry (the selected one included), for every keyboard move of the selection, and
 // synchronously inside selectPosition(); never for clearSelectedPosition(). One entry at most
 // is selected. Qt's own click machinery is bypassed, so one click is one picked().
+// The list has a current entry only while it has the keyboard: Qt's accessibility reports
+// the current entry as focused whether or not the list has the focus, and a screen reader
+// must find one focused object only.
 class ListControl : public QListWidget, public TwipsGeometry {
     Q_OBJECT
 
@@ -31,7 +34,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void select(int position);
+    void currentFromSelection();
+    void forgetCurrentUnlessFocused();
 };

@@ -64,11 +64,11 @@ void PadControl::paintEvent(QPaintEvent*) {
         drawFocusMark(painter, inside);
 }
 
-void PadControl::setPointDescription(const QString& description) {
-    if (description == pointDescription_)
+void PadControl::setPointName(const QString& name) {
+    if (name == pointName_)
         return;
-    pointDescription_ = description;
-    QAccessibleValueChangeEvent changed(this, description);
+    pointName_ = name;
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 }
 

@@ -25,10 +25,11 @@ public:
     double horizontalLineY() const { return horizontalLineY_; }
     void setHorizontalLineY(double twips);
 
-    // What the cross-hair's point means, for assistive technology ("Term 10 years, growth
-    // 5 %"); setting it announces the change.
-    QString pointDescription() const { return pointDescription_; }
-    void setPointDescription(const QString& description);
+    // What the cross-hair's point means ("Term 10 years, growth 5 %"): assistive technology
+    // reads it as the pad's name, which changes with every step. Setting it announces the
+    // change; while it is empty the widget's accessible name counts.
+    QString pointName() const { return pointName_; }
+    void setPointName(const QString& name);
 
     // Between the widget's pixel positions and the pad's twips.
     QPointF toPadTwips(QPointF widgetPixels) const;
@@ -55,5 +56,5 @@ protected:
 private:
     double verticalLineX_ = 660.0;
     double horizontalLineY_ = 2340.0;
-    QString pointDescription_;
+    QString pointName_;
 };
