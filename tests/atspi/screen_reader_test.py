@@ -82,6 +82,10 @@ CASES = [
     ("Ctrl+T: the table shows, the editor reads the earnings row as shown", "ctrl+t", {
         FOCUS: editor(1, "2", description=value("20.30")),
         "table|Year-by-year detail": dict(states={"showing"}),
+        # Headed by its fixed row; the Valuation row highlighted as its selection.
+        "table column header|Present value": dict(states={"showing"}),
+        "table cell|20.38": dict(description="Present value", states={"selected", "!focused"}),
+        "table cell|Valuation": dict(description="End Value", states={"selected"}),
     }),
     # A key that types nothing keeps the table.
     ("Shift alone keeps the table", "shift", {
@@ -105,9 +109,11 @@ CASES = [
         "table|Year-by-year detail": dict(states={"!showing"})}),
     ("Ctrl+T shows the table again", "ctrl+t", {
         "table|Year-by-year detail": dict(states={"showing"})}),
-    ("Home values again and hides the table", "Home", {
+    ("Home values again and hides the table, which then offers no cells", "Home", {
         "table|Year-by-year detail": dict(states={"!showing"}),
         FOCUS: editor(1, "2", description=value("20.30")),
+        "table cell|20.38": None,
+        "table cell|Valuation": None,
     }),
     ("Down arrow: the next row as shown", "Down", {FOCUS: editor(2, "1")}),
     ("Up arrow back", "Up", {FOCUS: editor(1, "2")}),
