@@ -10,4 +10,9 @@ export QT_QPA_PLATFORM=offscreen LC_ALL=C
 # their programs properly, so leak checking adds only noise.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-ctest --test-dir "$VALMORA_BUILD" --output-on-failure -j"$(nproc)" --timeout 300
+ctest --test-dir "$VALMORA_BUILD" --output-on-failure -j"$(nproc)" --timeout 300 -LE atspi
+# The AT-SPI test runs the program on X, where the system's libxkbcommon-x11 hands strndup a
+# keymap name that is bounded but not terminated: legal, yet strict_string_checks reports it.
+# Every other check stays on.
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+    ctest --test-dir "$VALMORA_BUILD" --output-on-failure --timeout 300 -L atspi
