@@ -8,8 +8,7 @@
 EditorRowName::EditorRowName(GridControl& grid, EditorControl& editor,
                              const CaptionedLabel& valueBox)
     : QObject(&editor), grid_(grid), editor_(editor), valueBox_(valueBox) {
-    // Program moves of the current cell raise no notification of the grid's own, but this
-    // one follows them.
+    // Every move of the current cell, the program's included.
     connect(&grid_, &GridControl::currentCellChanged, this, &EditorRowName::scheduleUpdate);
     // A title or a value written into a cell.
     connect(&grid_, &GridControl::cellChanged, this, &EditorRowName::scheduleUpdate);
